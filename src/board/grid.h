@@ -1,0 +1,94 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "board/looks.h"
+
+#include <array>
+#include <string>
+#include <string_view>
+
+namespace zifora {
+
+struct TwipRect {
+    int left;
+    int top;
+    int width;
+    int height;
+    friend bool operator==(const TwipRect&, const TwipRect&) = default;
+};
+
+// A text matrix with per-cell looks and one current cell: the stand-in for the window's grid control.
+// Fixed (header) rows and columns come first; the current cell is never a fixed cell.
+class Grid {
+public:
+    static constexpr int kMaxSize = 10;
+
+    Grid(TwipRect bounds, int fixedRows, int fixedColumns);
+
+    int Rows() const { return m_rows; }
+    int Cols() const { return m_cols; }
+    void SetRows(int rows);
+    void SetCols(int cols);
+    int FixedRows() const { return m_fixedRows; }
+    int FixedCols() const { return m_fixedCols; }
+
+    const std::string& TextMatrix(int row, int column) const;
+    void SetTextMatrix(int row, int column, std::string_view text);
+    const CellLook& Look(int row, int column) const;
+
+    int Row() const { return m_row; }
+    int Col() const { return m_col; }
+    // Makes (row, column) the current cell, the row before the column.
+    void SetCurrent(int row, int column);
+    const std::string& Text() const { return TextMatrix(m_row, m_col); }
+    void SetText(std::string_view text) { SetTextMatrix(m_row, m_col, text); }
+    void SetCellBackColor(Colour colour) { CurrentLook().back = colour; }
+    void SetCellFontBold(Weight weight) { CurrentLook().weight = weight; }
+    void SetCellAlignment(Alignment align) { CurrentLook().align = align; }
+
+    // Empties every text and returns every non-fixed cell to the normal look.
+    void Clear();
+
+    // Grid-wide settings ("all" rows or columns at once).
+    Colour BackColor() const { return m_backColor; }
+    void SetBackColor(Colour colour) { m_backColor = colour; }
+    Colour BackColorFixed() const { return m_backColorFixed; }
+    void SetBackColorFixed(Colour colour) { m_backColorFixed = colour; }
+    Alignment ColAlignment() const { return m_colAlignment; }
+    void SetColAlignmentAll(Alignment align) { m_colAlignment = align; }
+    Alignment FixedAlignment() const { return m_fixedAlignment; }
+    void SetFixedAlignmentAll(Alignment align) { m_fixedAlignment = align; }
+    int ColWidth() const { return m_colWidth; }
+    void SetColWidthAll(int twips) { m_colWidth = twips; }
+    int RowHeight() const { return m_rowHeight; }
+    void SetRowHeightAll(int twips) { m_rowHeight = twips; }
+
+    const TwipRect& Bounds() const { return m_bounds; }
+
+private:
+    struct Cell {
+        std::string text;
+        CellLook look;
+    };
+
+    CellLook& CurrentLook() { return At(m_row, m_col).look; }
+    Cell& At(int row, int column);
+    const Cell& At(int row, int column) const;
+
+    std::array<std::array<Cell, kMaxSize>, kMaxSize> m_cells {};
+    TwipRect m_bounds;
+    int m_rows = kMaxSize;
+    int m_cols = kMaxSize;
+    int m_fixedRows;
+    int m_fixedCols;
+    int m_row;
+    int m_col;
+    Colour m_backColor = Colour::Default;
+    Colour m_backColorFixed = Colour::Default;
+    Alignment m_colAlignment = Alignment::Default;
+    Alignment m_fixedAlignment = Alignment::Default;
+    int m_colWidth = 0;
+    int m_rowHeight = 0;
+};
+
+} // namespace zifora

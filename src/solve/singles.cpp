@@ -1,0 +1,8 @@
+// SPDX-License-Identifier: MIT
+#include "solve/steps.h"
+
+namespace zifora {
+
+void SinglesStep(Board& /*board*/, SolveTables& /*tables*/) { }
+
+} // namespace zifora

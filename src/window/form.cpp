@@ -1,0 +1,70 @@
+// SPDX-License-Identifier: MIT
+#include "window/form.h"
+
+#include "board/bookkeeping.h"
+#include "check/consistency.h"
+#include "files/puzzle_file.h"
+#include "solve/steps.h"
+
+#include <variant>
+
+namespace zifora {
+namespace {
+    constexpr const char* kPuzzleFilter = "Text (*.txt)|*.txt|alle (*.*)|*.*";
+}
+
+Form1::Form1() { Form_Load(); }
+
+void Form1::Form_Load()
+{
+    Board& board = m_state.board;
+    m_state.Text2.text.clear();
+    board.Feld.SetRows(10);
+    board.Feld.SetCols(10);
+    board.Feld.SetBackColorFixed(Colour::Green);
+    board.Gruppe.SetRows(3);
+    board.Gruppe.SetCols(3);
+    board.Gruppe.SetColWidthAll(kGruppeCellWidth);
+    board.Gruppe.SetRowHeightAll(kGruppeCellHeight);
+    board.Gruppe.SetColAlignmentAll(Alignment::Center);
+    board.Gruppe.SetBackColor(Colour::Green);
+    board.SolvedCount = 0;
+    board.Label2.caption = "0";
+    m_state.Reset.enabled = false;
+    m_state.TestOK.enabled = false;
+}
+
+void Form1::Los_Click(FileChooser& chooser)
+{
+    m_state.CommonDialog1 = { kPuzzleFilter, 1 };
+    const std::optional<std::string> path = chooser.ChooseFile(m_state.CommonDialog1);
+    if (!path) {
+        return;
+    }
+    const PuzzleRead read = ReadPuzzleFile(*path);
+    if (const auto* error = std::get_if<LoadError>(&read)) {
+        m_state.Text1.text = LoadErrorMessage(*error, *path);
+        return;
+    }
+    m_state.board.FileName = *path;
+    m_state.Text2.text = *path;
+    ApplyPuzzle(m_state.board, std::get<Puzzle>(read));
+}
+
+void Form1::Zellen_Click()
+{
+    ComputeCandidates(m_state.board);
+    MarkSolvedCells(m_state.board);
+}
+
+void Form1::Einzelne_Click() { SinglesStep(m_state.board, m_tables); }
+
+void Form1::D2er_Click() { PairsStep(m_state.board, m_tables); }
+
+void Form1::Testen_Click()
+{
+    m_state.Text1.text.clear();
+    m_state.Text1.text = ConsistencyReport(m_state.board);
+}
+
+} // namespace zifora

@@ -1,0 +1,50 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "solve/tables.h"
+#include "window/controls.h"
+#include "window/file_chooser.h"
+
+#include <optional>
+
+namespace zifora {
+
+struct CellRef {
+    int row;
+    int column;
+    friend bool operator==(const CellRef&, const CellRef&) = default;
+};
+
+// The headless window: all of the program's state and one handler per event of the window. Each handler
+// runs to completion and leaves every summary matching the board.
+class Form1 {
+public:
+    // Creates the window's state and runs Form_Load.
+    Form1();
+
+    const FormState& State() const { return m_state; }
+
+    void Los_Click(FileChooser& chooser);
+    void Zellen_Click();
+    void Einzelne_Click();
+    void D2er_Click();
+    void Testen_Click();
+    void Check1_Click();
+    void Reset_Click();
+    void TestOK_Click();
+    // The user made (row, column) the current cell of Feld; EnterCell runs only when it changed.
+    void Feld_EnterCell(int row, int column);
+    // The user chose entry index (0 = the empty entry) of the list wahl.
+    void wahl_Click(int index);
+
+private:
+    void Form_Load();
+    void EnterCell();
+
+    FormState m_state;
+    SolveTables m_tables;
+    // The cell for which wahl was last filled: a choice goes there, wherever the current cell is by then.
+    std::optional<CellRef> m_listCell;
+};
+
+} // namespace zifora

@@ -1,0 +1,228 @@
+// SPDX-License-Identifier: MIT
+#include "replay.h"
+
+#include <charconv>
+#include <istream>
+#include <optional>
+#include <ostream>
+
+namespace zifora {
+namespace {
+
+    // Answers the file dialog the way the script says: Open with a path, or Cancel.
+    class ScriptedChooser final : public FileChooser {
+    public:
+        explicit ScriptedChooser(std::optional<std::string> answer)
+            : m_answer(std::move(answer))
+        {
+        }
+        std::optional<std::string> ChooseFile(const FileDialogSettings& /*settings*/) override { return m_answer; }
+
+    private:
+        std::optional<std::string> m_answer;
+    };
+
+    const char* ColourName(Colour colour)
+    {
+        switch (colour) {
+        case Colour::Default:
+            return "default";
+        case Colour::Window:
+            return "window";
+        case Colour::Green:
+            return "green";
+        case Colour::Red:
+            return "red";
+        case Colour::Yellow:
+            return "yellow";
+        case Colour::Cyan:
+            return "cyan";
+        case Colour::Magenta:
+            return "magenta";
+        case Colour::White:
+            return "white";
+        }
+        return "default";
+    }
+
+    std::string LookText(const CellLook& look)
+    {
+        std::string text = ColourName(look.back);
+        text += look.weight == Weight::Bold ? " bold" : " normal";
+        switch (look.align) {
+        case Alignment::Default:
+            return text + " default";
+        case Alignment::Center:
+            return text + " center";
+        case Alignment::Right:
+            return text + " right";
+        }
+        return text;
+    }
+
+    // Splits "word rest" at the first space.
+    std::pair<std::string_view, std::string_view> SplitWord(std::string_view line)
+    {
+        const std::size_t space = line.find(' ');
+        if (space == std::string_view::npos) {
+            return { line, {} };
+        }
+        return { line.substr(0, space), line.substr(space + 1) };
+    }
+
+    std::optional<int> ParseInt(std::string_view text)
+    {
+        int value = 0;
+        const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+        if (error != std::errc {} || end != text.data() + text.size() || text.empty()) {
+            return std::nullopt;
+        }
+        return value;
+    }
+
+} // namespace
+
+nlohmann::ordered_json Dump(const FormState& state)
+{
+    const Board& board = state.board;
+    nlohmann::ordered_json dump;
+    auto& feld = dump["feld"] = nlohmann::ordered_json::array();
+    for (int row = 0; row <= 9; ++row) {
+        auto& line = feld.emplace_back(nlohmann::ordered_json::array());
+        for (int column = 0; column <= 9; ++column) {
+            line.push_back(board.Feld.TextMatrix(row, column));
+        }
+    }
+    auto& looks = dump["looks"] = nlohmann::ordered_json::array();
+    for (int row = 1; row <= 9; ++row) {
+        auto& line = looks.emplace_back(nlohmann::ordered_json::array());
+        for (int column = 1; column <= 9; ++column) {
+            line.push_back(LookText(board.Feld.Look(row, column)));
+        }
+    }
+    auto& gruppe = dump["gruppe"] = nlohmann::ordered_json::array();
+    for (int boxRow = 0; boxRow < 3; ++boxRow) {
+        auto& line = gruppe.emplace_back(nlohmann::ordered_json::array());
+        for (int boxColumn = 0; boxColumn < 3; ++boxColumn) {
+            line.push_back(board.Gruppe.TextMatrix(boxRow, boxColumn));
+        }
+    }
+    auto& cellState = dump["cellState"] = nlohmann::ordered_json::array();
+    for (int row = 1; row <= 9; ++row) {
+        auto& line = cellState.emplace_back(nlohmann::ordered_json::array());
+        for (int column = 1; column <= 9; ++column) {
+            line.push_back(board.CellState(row, column));
+        }
+    }
+    dump["testMode"] = board.TestMode;
+    dump["solvedCount"] = board.SolvedCount;
+    dump["fileName"] = board.FileName;
+    dump["label2"] = { { "caption", board.Label2.caption }, { "back", ColourName(board.Label2.back) } };
+    dump["text1"] = state.Text1.text;
+    dump["text2"] = state.Text2.text;
+    dump["wahl"] = { { "visible", state.wahl.visible }, { "items", state.wahl.items },
+        { "left", state.wahl.bounds.left }, { "top", state.wahl.bounds.top },
+        { "height", state.wahl.bounds.height } };
+    dump["enabled"] = { { "Reset", state.Reset.enabled }, { "TestOK", state.TestOK.enabled } };
+    dump["current"] = { board.Feld.Row(), board.Feld.Col() };
+    return dump;
+}
+
+std::string Replay::Run(std::string_view line, std::ostream& out)
+{
+    if (!line.empty() && line.back() == '\r') {
+        line.remove_suffix(1);
+    }
+    if (line.empty() || line.front() == '#') {
+        return {};
+    }
+    const auto [command, arguments] = SplitWord(line);
+    if (command == "dump" && arguments.empty()) {
+        out << Dump(m_form.State()).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace) << '\n';
+        return {};
+    }
+    if (command == "load" && !arguments.empty()) {
+        ScriptedChooser chooser { std::string(arguments) };
+        m_form.Los_Click(chooser);
+        return {};
+    }
+    if (command == "cancel" && arguments.empty()) {
+        ScriptedChooser chooser { std::nullopt };
+        m_form.Los_Click(chooser);
+        return {};
+    }
+    if (command == "click") {
+        return Click(arguments);
+    }
+    if (command == "enter") {
+        return Enter(arguments);
+    }
+    if (command == "choose") {
+        return Choose(arguments);
+    }
+    return "unknown command: " + std::string(line);
+}
+
+std::string Replay::Click(std::string_view name)
+{
+    using Handler = void (Form1::*)();
+    static constexpr std::pair<std::string_view, Handler> kButtons[] = {
+        { "Zellen", &Form1::Zellen_Click },
+        { "Einzelne", &Form1::Einzelne_Click },
+        { "D2er", &Form1::D2er_Click },
+        { "Testen", &Form1::Testen_Click },
+        { "Check1", &Form1::Check1_Click },
+        { "Reset", &Form1::Reset_Click },
+        { "TestOK", &Form1::TestOK_Click },
+    };
+    for (const auto& [buttonName, handler] : kButtons) {
+        if (buttonName == name) {
+            (m_form.*handler)();
+            return {};
+        }
+    }
+    return "no such control to click: " + std::string(name);
+}
+
+std::string Replay::Enter(std::string_view arguments)
+{
+    const auto [rowText, columnText] = SplitWord(arguments);
+    const std::optional<int> row = ParseInt(rowText);
+    const std::optional<int> column = ParseInt(columnText);
+    if (!row || !column || *row < 1 || *row > 9 || *column < 1 || *column > 9) {
+        return "enter needs a board cell R C with both in 1..9: " + std::string(arguments);
+    }
+    m_form.Feld_EnterCell(*row, *column);
+    return {};
+}
+
+std::string Replay::Choose(std::string_view arguments)
+{
+    const std::optional<int> index = ParseInt(arguments);
+    const ListBox& wahl = m_form.State().wahl;
+    if (!wahl.visible) {
+        return "choose while the list wahl is hidden";
+    }
+    if (!index || *index < 0 || static_cast<std::size_t>(*index) >= wahl.items.size()) {
+        return "the list wahl has no entry " + std::string(arguments);
+    }
+    m_form.wahl_Click(*index);
+    return {};
+}
+
+int RunScript(std::istream& script, std::ostream& out, std::ostream& err)
+{
+    Form1 form;
+    Replay replay(form);
+    std::string line;
+    for (int number = 1; std::getline(script, line); ++number) {
+        const std::string problem = replay.Run(line, out);
+        if (!problem.empty()) {
+            err << "zifora-replay: line " << number << ": " << problem << '\n';
+            return 2;
+        }
+    }
+    return 0;
+}
+
+} // namespace zifora

@@ -1,0 +1,39 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "window/form.h"
+
+#include <iosfwd>
+#include <nlohmann/json.hpp>
+#include <string>
+#include <string_view>
+
+namespace zifora {
+
+// The whole visible state of the form as one JSON object, keys in a fixed order.
+nlohmann::ordered_json Dump(const FormState& state);
+
+// Drives a form with the commands of an event script, one line at a time, as the window's events would.
+class Replay {
+public:
+    explicit Replay(Form1& form)
+        : m_form(form)
+    {
+    }
+
+    // Runs one script line, writing a dump to out. Returns an empty string, or why the line is not something
+    // a user could do.
+    std::string Run(std::string_view line, std::ostream& out);
+
+private:
+    std::string Click(std::string_view name);
+    std::string Enter(std::string_view arguments);
+    std::string Choose(std::string_view arguments);
+
+    Form1& m_form;
+};
+
+// Runs a whole script on a fresh form. Returns the exit status: 0, or 2 after a line that stopped it.
+int RunScript(std::istream& script, std::ostream& out, std::ostream& err);
+
+} // namespace zifora
