@@ -40,9 +40,7 @@ int CompareDump(std::size_t number, const std::string& expectedLine, const std::
     return 1;
 }
 
-} // namespace
-
-int main(int argc, char** argv)
+int Run(int argc, char** argv)
 {
     if (argc != 3) {
         std::cerr << "usage: replay_golden SCRIPT EXPECTED\n";
@@ -74,4 +72,16 @@ int main(int argc, char** argv)
         ++failures;
     }
     return failures == 0 ? 0 : 1;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    try {
+        return Run(argc, argv);
+    } catch (const std::exception& error) {
+        std::cout << "replay_golden: " << error.what() << '\n';
+        return 1;
+    }
 }
