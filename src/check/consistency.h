@@ -7,8 +7,8 @@
 
 namespace zifora {
 
-// Runs UpdateMissing, then returns the report of empty cells and of lines holding a digit twice,
-// or "Keine Fehler!" when there is nothing to report.
+// Runs UpdateMissing, then returns the report of empty cells and of rows, columns and boxes holding a digit
+// twice, one line each ending in CR LF, or "Keine Fehler!" when there is nothing to report.
 std::string ConsistencyReport(Board& board);
 
 } // namespace zifora
