@@ -55,6 +55,7 @@ struct Board {
     std::int16_t SolvedCount = 0;
     std::string FileName;
     Label Label2 { "Label2" };
+    friend bool operator==(const Board&, const Board&) = default;
 };
 
 } // namespace zifora

@@ -65,10 +65,13 @@ public:
 
     const TwipRect& Bounds() const { return m_bounds; }
 
+    friend bool operator==(const Grid&, const Grid&) = default;
+
 private:
     struct Cell {
         std::string text;
         CellLook look;
+        friend bool operator==(const Cell&, const Cell&) = default;
     };
 
     CellLook& CurrentLook() { return At(m_row, m_col).look; }

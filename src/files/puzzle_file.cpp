@@ -1,17 +1,136 @@
 // SPDX-License-Identifier: MIT
 #include "files/puzzle_file.h"
 
+#include "board/bookkeeping.h"
+
+#include <algorithm>
+#include <array>
+#include <cassert>
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <system_error>
+
 namespace zifora {
+namespace {
 
-PuzzleRead ReadPuzzleFile(const std::string& /*path*/) { return LoadError { LoadErrorKind::Unreadable }; }
+struct FileCloser {
+    void operator()(std::FILE* file) const { std::fclose(file); }
+};
+using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
 
-PuzzleRead ParsePuzzle(std::string_view /*bytes*/) { return LoadError { LoadErrorKind::NoPuzzle }; }
-
-std::string LoadErrorMessage(const LoadError& /*error*/, std::string_view path)
+// The file's bytes, but never more than limit of them; nothing when reading fails part way.
+std::optional<std::string> ReadAtMost(std::FILE* file, std::size_t limit)
 {
-    return "Fehler: Datei nicht lesbar: " + std::string(path);
+    std::string bytes;
+    std::array<char, 64 * 1024> chunk;
+    while (bytes.size() < limit) {
+        const std::size_t wanted = std::min(chunk.size(), limit - bytes.size());
+        const std::size_t got = std::fread(chunk.data(), 1, wanted, file);
+        bytes.append(chunk.data(), got);
+        if (got < wanted) {
+            break;
+        }
+    }
+    if (std::ferror(file) != 0) {
+        return std::nullopt;
+    }
+    return bytes;
 }
 
-void ApplyPuzzle(Board& /*board*/, const Puzzle& /*puzzle*/) { }
+void ResetFeld(Grid& feld)
+{
+    feld.Clear();
+    feld.SetRows(10);
+    feld.SetCols(10);
+    feld.SetFixedAlignmentAll(Alignment::Center);
+    feld.SetBackColorFixed(Colour::Green);
+}
+
+void PlaceGiven(Board& board, int row, int column, std::uint8_t digit)
+{
+    assert(digit >= 1 && digit <= 9);
+    board.CellState(row, column) = kPlaced;
+    board.Feld.SetCurrent(row, column);
+    board.Feld.SetCellBackColor(Colour::Yellow);
+    board.Feld.SetCellFontBold(Weight::Bold);
+    board.Feld.SetCellAlignment(Alignment::Center);
+    board.Feld.SetText(std::string(1, static_cast<char>('0' + digit)));
+    ++board.SolvedCount;
+    board.Label2.caption = std::to_string(board.SolvedCount);
+    board.Label2.back = Colour::Window;
+}
+
+} // namespace
+
+PuzzleRead ReadPuzzleFile(const std::string& path)
+{
+    if (path.empty()) {
+        return LoadError {LoadErrorKind::Unreadable};
+    }
+    // Devices, pipes and directories are refused before opening: /dev/zero would never end, and a pipe
+    // would block the window.
+    const std::filesystem::path file(path);
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(std::filesystem::status(file, error)) || error) {
+        return LoadError {LoadErrorKind::Unreadable};
+    }
+    const std::uintmax_t size = std::filesystem::file_size(file, error);
+    if (!error && size > kMaxPuzzleFileBytes) {
+        return LoadError {LoadErrorKind::TooLarge};
+    }
+    const FileHandle handle(std::fopen(file.c_str(), "rb"));
+    if (!handle) {
+        return LoadError {LoadErrorKind::Unreadable};
+    }
+    // One byte past the limit tells a file that grew since its size was taken from one that fits.
+    const std::optional<std::string> bytes = ReadAtMost(handle.get(), kMaxPuzzleFileBytes + 1);
+    if (!bytes) {
+        return LoadError {LoadErrorKind::Unreadable};
+    }
+    return ParsePuzzle(*bytes);
+}
+
+std::string LoadErrorMessage(const LoadError& error, std::string_view path)
+{
+    const std::string line = std::to_string(error.line);
+    std::string message;
+    switch (error.kind) {
+    case LoadErrorKind::Unreadable:
+        message = "Fehler: Datei nicht lesbar: ";
+        break;
+    case LoadErrorKind::TooLarge:
+        message = "Fehler: Datei zu groß: ";
+        break;
+    case LoadErrorKind::NoPuzzle:
+        message = "Fehler: kein Rätsel in der Datei: ";
+        break;
+    case LoadErrorKind::LineTooShort:
+        message = "Fehler: Zeile " + line + " zu kurz: ";
+        break;
+    case LoadErrorKind::LineMissing:
+        message = "Fehler: Zeile " + line + " fehlt: ";
+        break;
+    }
+    return message.append(path);
+}
+
+void ApplyPuzzle(Board& board, const Puzzle& puzzle)
+{
+    ResetFeld(board.Feld);
+    for (int row = 1; row <= 9; ++row) {
+        for (int column = 1; column <= 9; ++column) {
+            const std::uint8_t digit = puzzle.Digit(row, column);
+            if (digit != 0) {
+                PlaceGiven(board, row, column, digit);
+            } else {
+                board.CellState(row, column) = kOpen;
+            }
+        }
+    }
+    UpdateMissing(board);
+    ComputeCandidates(board);
+}
 
 } // namespace zifora

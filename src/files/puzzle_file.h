@@ -14,7 +14,10 @@ namespace zifora {
 // A checked puzzle: the digit of each cell, row by row, 0 for an open cell.
 struct Puzzle {
     std::array<std::uint8_t, 81> digits {};
-    std::uint8_t Digit(int row, int column) const { return digits[static_cast<std::size_t>((row - 1) * 9 + column - 1)]; }
+    std::uint8_t Digit(int row, int column) const
+    {
+        return digits[static_cast<std::size_t>((row - 1) * 9 + column - 1)];
+    }
     friend bool operator==(const Puzzle&, const Puzzle&) = default;
 };
 
@@ -30,10 +33,12 @@ using PuzzleRead = std::variant<Puzzle, LoadError>;
 
 constexpr std::uintmax_t kMaxPuzzleFileBytes = 1024 * 1024;
 
-// Reads and checks a whole puzzle file; never touches a board.
+// Reads and checks a whole puzzle file; never touches a board. Only regular files are opened, and never more
+// than kMaxPuzzleFileBytes + 1 bytes are read.
 PuzzleRead ReadPuzzleFile(const std::string& path);
 
-// Checks the bytes of a puzzle file.
+// Checks the bytes of a puzzle file: plain rows of nine cells in blocks of nine lines (the last block is the
+// puzzle), one line of 81 cells, or a grid printed with borders. Depends on nothing but the bytes.
 PuzzleRead ParsePuzzle(std::string_view bytes);
 
 // The one German line that tells the user why the file at path was refused.

@@ -79,6 +79,7 @@ struct FormState {
     CheckBox Check1 { "Check1" };
     ListBox wahl { {}, false, kWahlBounds };
     FileDialogSettings CommonDialog1;
+    friend bool operator==(const FormState&, const FormState&) = default;
 };
 
 } // namespace zifora
