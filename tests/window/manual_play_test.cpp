@@ -2,6 +2,7 @@
 #include "support/board_rows.h"
 #include "window/form.h"
 
+#include <array>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -290,24 +291,6 @@ TEST_F(TrialMode, AcceptMakesEveryTrialCellPermanentKeepingItsWeight)
     EXPECT_EQ(Code(6, 6), kOpen);
     EXPECT_EQ(board().SolvedCount, 78);
     EXPECT_EQ(Current(), (CellRef {6, 4}));
-}
-
-TEST_F(TrialMode, WholeCycleEndsWithASolvedBoard)
-{
-    ShowListOverRectangle();
-    form.wahl_Click(2);
-    form.Zellen_Click(); // places (6, 6) and (8, 4); (8, 6) still sees both digits in its column
-    form.Zellen_Click();
-    EXPECT_EQ(Look(8, 6), kTrialSolvedLook);
-    form.TestOK_Click();
-    EXPECT_EQ(board().Label2, (Label {"OK", Colour::Red}));
-    for (int row = 1; row <= 9; ++row) {
-        for (int column = 1; column <= 9; ++column) {
-            EXPECT_EQ(Code(row, column), kPlaced);
-            EXPECT_EQ(Text(row, column),
-                kSolved[static_cast<std::size_t>(row - 1)].substr(static_cast<std::size_t>(column - 1), 1));
-        }
-    }
 }
 
 TEST_F(TrialMode, DiscardReopensTrialAndOpenCellsWithFreshCandidates)
