@@ -68,8 +68,7 @@ void Form1::wahl_Click(int index)
         || static_cast<std::size_t>(index) >= wahl.items.size()) {
         return;
     }
-    // The choice belongs to the cell the list was shown for: MarkSolvedCells has moved the current cell
-    // since.
+    // The choice belongs to the cell the list was shown for, wherever MarkSolvedCells left the current cell.
     const auto [row, column] = *m_listCell;
     if (board.CellState(row, column) == kPlaced) {
         wahl.visible = false;
