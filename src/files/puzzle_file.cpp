@@ -24,7 +24,7 @@ using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
 std::optional<std::string> ReadAtMost(std::FILE* file, std::size_t limit)
 {
     std::string bytes;
-    std::array<char, 64 * 1024> chunk;
+    std::array<char, std::size_t {64} * 1024> chunk;
     while (bytes.size() < limit) {
         const std::size_t wanted = std::min(chunk.size(), limit - bytes.size());
         const std::size_t got = std::fread(chunk.data(), 1, wanted, file);

@@ -31,7 +31,7 @@ struct LoadError {
 
 using PuzzleRead = std::variant<Puzzle, LoadError>;
 
-constexpr std::uintmax_t kMaxPuzzleFileBytes = 1024 * 1024;
+constexpr std::uintmax_t kMaxPuzzleFileBytes = std::uintmax_t {1024} * 1024;
 
 // Reads and checks a whole puzzle file; never touches a board. Only regular files are opened, and never more
 // than kMaxPuzzleFileBytes + 1 bytes are read.

@@ -5,7 +5,6 @@
 
 #include <ostream>
 #include <string>
-#include <string_view>
 #include <vector>
 
 namespace zifora {
@@ -25,15 +24,12 @@ inline void PrintTo(const LoadError& error, std::ostream* out)
 
 namespace test {
 
-// A puzzle with 30 given digits, as nine rows with 0 for an open cell.
+// A puzzle with 30 given digits, as nine rows with 0 for an open cell, and its solution.
 inline const std::vector<std::string> kPuzzleRows {"530070000", "600195000", "098000060", "800060003",
     "400803001", "700020006", "060000280", "000419005", "000080079"};
-
-// Its solution.
 inline const std::vector<std::string> kSolvedRows {"534678912", "672195348", "198342567", "859761423",
     "426853791", "713924856", "961537284", "287419635", "345286179"};
 
-// The expected puzzle of nine rows of digits, 0 for an open cell.
 inline Puzzle PuzzleOf(const std::vector<std::string>& rows)
 {
     Puzzle puzzle;
@@ -44,11 +40,11 @@ inline Puzzle PuzzleOf(const std::vector<std::string>& rows)
 }
 
 // The lines of a file, each ended by end.
-inline std::string Join(const std::vector<std::string>& lines, std::string_view end)
+inline std::string Join(const std::vector<std::string>& lines, const std::string& end)
 {
     std::string text;
     for (const std::string& line : lines) {
-        text.append(line).append(end);
+        text += line + end;
     }
     return text;
 }
