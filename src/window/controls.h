@@ -63,6 +63,19 @@ constexpr TwipRect kD2erBounds { 120, 1200, 855, 255 };
 constexpr int kWahlItemHeight = 220;
 constexpr int kGridLineTwips = 10;
 
+// The four separator lines that mark the 3 x 3 boxes across the window, from (x1, y1) to (x2, y2).
+struct TwipLine {
+    int x1;
+    int y1;
+    int x2;
+    int y2;
+};
+constexpr TwipLine kLine1 { 6840, 0, 6840, 4080 };
+constexpr TwipLine kLine2 { 3960, 0, 3960, 4080 };
+constexpr TwipLine kLine3 { 0, 2400, 9960, 2400 };
+constexpr TwipLine kLine4 { 0, 3120, 9960, 3120 };
+constexpr int kLineThicknessPixels = 3;
+
 // Everything the window shows: the board and the state of every other control.
 struct FormState {
     Board board;

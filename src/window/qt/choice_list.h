@@ -1,0 +1,34 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "window/controls.h"
+
+#include <QListWidget>
+
+namespace zifora {
+
+// The list wahl: floats over the grid at the form's geometry, one short entry a line.
+class ChoiceList : public QListWidget {
+    Q_OBJECT
+
+public:
+    explicit ChoiceList(QWidget* parent);
+
+    // Makes the widget show the list: its entries, visibility and place.
+    void Render(const ListBox& list);
+
+signals:
+    // The user chose entry index (0 = the first), by a click or by Enter or Space on it.
+    void Chosen(int index);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void Fill(const ListBox& list);
+
+    // What the widget shows now: a list that comes back unchanged keeps the user's highlighted entry.
+    ListBox m_shown;
+};
+
+} // namespace zifora

@@ -1,0 +1,31 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "board/grid.h"
+
+#include <QTableWidget>
+#include <cstdint>
+
+namespace zifora {
+
+enum class CurrentCellMark : std::uint8_t { Frame, None };
+
+// A grid control showing a Grid: its sizes, texts, per-cell looks and, when marked, its current cell as a
+// frame over the cell's own colour. Cells are never edited in place and never selected; the fixed rows and
+// columns are ordinary cells that can never become current.
+class GridView : public QTableWidget {
+public:
+    GridView(CurrentCellMark mark, QWidget* parent);
+
+    // Makes the widget show the grid. Moves the widget's current cell to the grid's: the caller blocks
+    // the selection model's signals, so that this move is never taken for the user's.
+    void Render(const Grid& grid);
+
+private:
+    void Resize(const Grid& grid);
+    void RenderCell(const Grid& grid, int row, int column);
+
+    CurrentCellMark m_mark;
+};
+
+} // namespace zifora
