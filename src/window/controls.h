@@ -35,8 +35,8 @@ struct ListBox {
 
 // What the open-file dialog is asked to show.
 struct FileDialogSettings {
-    std::string filter;
-    int filterIndex = 1; // 1 = the first entry
+    std::string filter = "Text (*.txt)|*.txt|alle (*.*)|*.*";
+    int filterIndex = 1; // 1 = the first entry, selected anew at every use
     friend bool operator==(const FileDialogSettings&, const FileDialogSettings&) = default;
 };
 

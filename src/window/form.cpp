@@ -9,10 +9,6 @@
 #include <variant>
 
 namespace zifora {
-namespace {
-    constexpr const char* kPuzzleFilter = "Text (*.txt)|*.txt|alle (*.*)|*.*";
-}
-
 Form1::Form1() { Form_Load(); }
 
 void Form1::Form_Load()
@@ -36,7 +32,7 @@ void Form1::Form_Load()
 
 void Form1::Los_Click(FileChooser& chooser)
 {
-    m_state.CommonDialog1 = { kPuzzleFilter, 1 };
+    m_state.CommonDialog1.filterIndex = 1;
     const std::optional<std::string> path = chooser.ChooseFile(m_state.CommonDialog1);
     if (!path) {
         return;
