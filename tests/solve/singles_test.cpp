@@ -129,7 +129,9 @@ TEST(SinglesStep, CellWithOneCandidateIsPlacedOnlyAlongWithAnotherPlacement)
     expected = board;
     MarkPlaced(expected, 1, 1, "8");
     expected = AfterPlacing(expected, 9, 9, "5");
-    expected.Feld.SetCurrent(9, 8); // the last cell still open
+    // 5 is unique in its row and in its column: the second MarkSolvedCells of the double write no longer
+    // visits (9, 9) and leaves the current cell on the last cell still open.
+    expected.Feld.SetCurrent(9, 8);
     SinglesStep(board, tables);
     ExpectSameBoard(board, expected);
 }
