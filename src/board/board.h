@@ -5,6 +5,7 @@
 #include "board/looks.h"
 
 #include <array>
+#include <cassert>
 #include <cstdint>
 #include <string>
 
@@ -15,8 +16,14 @@ constexpr std::int16_t kPlaced = 0;
 constexpr std::int16_t kTrial = 1;
 constexpr std::int16_t kOpen = 2;
 
-constexpr bool IsPlaced(std::int16_t code) { return code < kOpen; }
-constexpr bool IsOpen(std::int16_t code) { return code >= kOpen; }
+constexpr bool IsPlaced(std::int16_t code)
+{
+    return code < kOpen;
+}
+constexpr bool IsOpen(std::int16_t code)
+{
+    return code >= kOpen;
+}
 
 // The 9 x 9 codes, addressed (row, column) with both in 1..9.
 class CellStateTable {
@@ -26,7 +33,11 @@ public:
     friend bool operator==(const CellStateTable&, const CellStateTable&) = default;
 
 private:
-    static std::size_t Index(int row, int column);
+    static std::size_t Index(int row, int column)
+    {
+        assert(row >= 1 && row <= 9 && column >= 1 && column <= 9);
+        return static_cast<std::size_t>(row - 1) * 9 + static_cast<std::size_t>(column - 1);
+    }
     std::array<std::int16_t, 81> m_codes {};
 };
 
@@ -37,8 +48,8 @@ struct Label {
 };
 
 // Window geometry of the two grids, in twips.
-constexpr TwipRect kFeldBounds { 120, 1440, 9670, 2470 };
-constexpr TwipRect kGruppeBounds { 1080, 480, 8715, 975 };
+constexpr TwipRect kFeldBounds {120, 1440, 9670, 2470};
+constexpr TwipRect kGruppeBounds {1080, 480, 8715, 975};
 constexpr int kFeldCellWidth = 960;
 constexpr int kFeldCellHeight = 240;
 constexpr int kGruppeCellWidth = 2880;
@@ -48,13 +59,13 @@ constexpr int kGruppeCellHeight = 300;
 struct Board {
     Board();
 
-    Grid Feld;   // 10 x 10: header row 0 and column 0 hold the missing digits of columns and rows.
+    Grid Feld; // 10 x 10: header row 0 and column 0 hold the missing digits of columns and rows.
     Grid Gruppe; // 3 x 3: the missing digits of each box.
     CellStateTable CellState;
     bool TestMode = false;
     std::int16_t SolvedCount = 0;
     std::string FileName;
-    Label Label2 { "Label2" };
+    Label Label2 {"Label2"};
     friend bool operator==(const Board&, const Board&) = default;
 };
 

@@ -10,35 +10,38 @@
 namespace zifora {
 namespace {
 
-    // The digits 1..9 whose character does not occur in any of the collected texts, in ascending order.
-    class MissingDigits {
-    public:
-        void Collect(std::string_view text)
-        {
-            for (char character : text) {
-                if (character >= '1' && character <= '9') {
-                    m_present[static_cast<std::size_t>(character - '1')] = true;
-                }
+// The digits 1..9 whose character does not occur in any of the collected texts, in ascending order.
+class MissingDigits {
+public:
+    void Collect(std::string_view text)
+    {
+        for (char character : text) {
+            if (character >= '1' && character <= '9') {
+                m_present[static_cast<std::size_t>(character - '1')] = true;
             }
         }
+    }
 
-        std::string_view Text()
-        {
-            std::size_t length = 0;
-            for (std::size_t digit = 0; digit < 9; ++digit) {
-                if (!m_present[digit]) {
-                    m_text[length++] = static_cast<char>('1' + digit);
-                }
+    std::string_view Text()
+    {
+        std::size_t length = 0;
+        for (std::size_t digit = 0; digit < 9; ++digit) {
+            if (!m_present[digit]) {
+                m_text[length++] = static_cast<char>('1' + digit);
             }
-            return { m_text.data(), length };
         }
+        return {m_text.data(), length};
+    }
 
-    private:
-        std::array<bool, 9> m_present {};
-        std::array<char, 9> m_text {};
-    };
+private:
+    std::array<bool, 9> m_present {};
+    std::array<char, 9> m_text {};
+};
 
-    bool Contains(std::string_view text, char character) { return text.find(character) != std::string_view::npos; }
+bool Contains(std::string_view text, char character)
+{
+    return text.find(character) != std::string_view::npos;
+}
 
 } // namespace
 

@@ -26,24 +26,6 @@ void Grid::SetCols(int cols)
     m_cols = cols;
 }
 
-Grid::Cell& Grid::At(int row, int column)
-{
-    assert(row >= 0 && row < m_rows && column >= 0 && column < m_cols);
-    return m_cells[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)];
-}
-
-const Grid::Cell& Grid::At(int row, int column) const
-{
-    assert(row >= 0 && row < m_rows && column >= 0 && column < m_cols);
-    return m_cells[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)];
-}
-
-const std::string& Grid::TextMatrix(int row, int column) const { return At(row, column).text; }
-
-void Grid::SetTextMatrix(int row, int column, std::string_view text) { At(row, column).text.assign(text); }
-
-const CellLook& Grid::Look(int row, int column) const { return At(row, column).look; }
-
 void Grid::SetCurrent(int row, int column)
 {
     assert(row >= m_fixedRows && column >= m_fixedCols);

@@ -4,6 +4,7 @@
 #include "board/looks.h"
 
 #include <array>
+#include <cassert>
 #include <string>
 #include <string_view>
 
@@ -32,9 +33,9 @@ public:
     int FixedRows() const { return m_fixedRows; }
     int FixedCols() const { return m_fixedCols; }
 
-    const std::string& TextMatrix(int row, int column) const;
-    void SetTextMatrix(int row, int column, std::string_view text);
-    const CellLook& Look(int row, int column) const;
+    const std::string& TextMatrix(int row, int column) const { return At(row, column).text; }
+    void SetTextMatrix(int row, int column, std::string_view text) { At(row, column).text.assign(text); }
+    const CellLook& Look(int row, int column) const { return At(row, column).look; }
 
     int Row() const { return m_row; }
     int Col() const { return m_col; }
@@ -75,8 +76,16 @@ private:
     };
 
     CellLook& CurrentLook() { return At(m_row, m_col).look; }
-    Cell& At(int row, int column);
-    const Cell& At(int row, int column) const;
+    Cell& At(int row, int column)
+    {
+        assert(row >= 0 && row < m_rows && column >= 0 && column < m_cols);
+        return m_cells[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)];
+    }
+    const Cell& At(int row, int column) const
+    {
+        assert(row >= 0 && row < m_rows && column >= 0 && column < m_cols);
+        return m_cells[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)];
+    }
 
     std::array<std::array<Cell, kMaxSize>, kMaxSize> m_cells {};
     TwipRect m_bounds;

@@ -22,17 +22,17 @@ constexpr std::optional<Rgb> RgbOf(Colour colour)
 {
     switch (colour) {
     case Colour::Green:
-        return Rgb { 0, 255, 0 };
+        return Rgb {0, 255, 0};
     case Colour::Red:
-        return Rgb { 255, 0, 0 };
+        return Rgb {255, 0, 0};
     case Colour::Yellow:
-        return Rgb { 255, 255, 0 };
+        return Rgb {255, 255, 0};
     case Colour::Cyan:
-        return Rgb { 0, 255, 255 };
+        return Rgb {0, 255, 255};
     case Colour::Magenta:
-        return Rgb { 255, 0, 255 };
+        return Rgb {255, 0, 255};
     case Colour::White:
-        return Rgb { 255, 255, 255 };
+        return Rgb {255, 255, 255};
     case Colour::Default:
     case Colour::Window:
         break;

@@ -45,19 +45,19 @@ constexpr int kTwipsPerPixel = 15;
 constexpr int kClientWidth = 9900;
 constexpr int kClientHeight = 4080;
 
-constexpr TwipRect kLosBounds { 120, 120, 615, 255 };
-constexpr TwipRect kText2Bounds { 840, 120, 1815, 285 };
-constexpr TwipRect kLabel2Bounds { 2760, 120, 375, 255 };
-constexpr TwipRect kTestenBounds { 3240, 120, 615, 255 };
-constexpr TwipRect kText1Bounds { 4080, 0, 2535, 375 };
-constexpr TwipRect kWahlBounds { 4320, 0, 255, 840 };
-constexpr TwipRect kLabel1Bounds { 6960, 0, 615, 495 };
-constexpr TwipRect kCheck1Bounds { 7680, 120, 255, 255 };
-constexpr TwipRect kResetBounds { 8040, 120, 735, 255 };
-constexpr TwipRect kTestOKBounds { 8880, 120, 975, 255 };
-constexpr TwipRect kZellenBounds { 120, 480, 855, 255 };
-constexpr TwipRect kEinzelneBounds { 120, 840, 855, 255 };
-constexpr TwipRect kD2erBounds { 120, 1200, 855, 255 };
+constexpr TwipRect kLosBounds {120, 120, 615, 255};
+constexpr TwipRect kText2Bounds {840, 120, 1815, 285};
+constexpr TwipRect kLabel2Bounds {2760, 120, 375, 255};
+constexpr TwipRect kTestenBounds {3240, 120, 615, 255};
+constexpr TwipRect kText1Bounds {4080, 0, 2535, 375};
+constexpr TwipRect kWahlBounds {4320, 0, 255, 840};
+constexpr TwipRect kLabel1Bounds {6960, 0, 615, 495};
+constexpr TwipRect kCheck1Bounds {7680, 120, 255, 255};
+constexpr TwipRect kResetBounds {8040, 120, 735, 255};
+constexpr TwipRect kTestOKBounds {8880, 120, 975, 255};
+constexpr TwipRect kZellenBounds {120, 480, 855, 255};
+constexpr TwipRect kEinzelneBounds {120, 840, 855, 255};
+constexpr TwipRect kD2erBounds {120, 1200, 855, 255};
 
 // Height of one entry of the list wahl, and the room left for each grid line when placing it over a cell.
 constexpr int kWahlItemHeight = 220;
@@ -70,27 +70,27 @@ struct TwipLine {
     int x2;
     int y2;
 };
-constexpr TwipLine kLine1 { 6840, 0, 6840, 4080 };
-constexpr TwipLine kLine2 { 3960, 0, 3960, 4080 };
-constexpr TwipLine kLine3 { 0, 2400, 9960, 2400 };
-constexpr TwipLine kLine4 { 0, 3120, 9960, 3120 };
+constexpr TwipLine kLine1 {6840, 0, 6840, 4080};
+constexpr TwipLine kLine2 {3960, 0, 3960, 4080};
+constexpr TwipLine kLine3 {0, 2400, 9960, 2400};
+constexpr TwipLine kLine4 {0, 3120, 9960, 3120};
 constexpr int kLineThicknessPixels = 3;
 
 // Everything the window shows: the board and the state of every other control.
 struct FormState {
     Board board;
-    Button Los { "Datei" };
-    Button Zellen { "Zellen" };
-    Button Einzelne { "Einzeln" };
-    Button D2er { "Dop2er" };
-    Button Testen { "Test" };
-    Button Reset { "Reset" };
-    Button TestOK { "Ubernahme" };
-    TextBox Text1 { "Text1" };
-    TextBox Text2 { "Text2" };
-    Label Label1 { "Test Betrieb:" };
-    CheckBox Check1 { "Check1" };
-    ListBox wahl { {}, false, kWahlBounds };
+    Button Los {"Datei"};
+    Button Zellen {"Zellen"};
+    Button Einzelne {"Einzeln"};
+    Button D2er {"Dop2er"};
+    Button Testen {"Test"};
+    Button Reset {"Reset"};
+    Button TestOK {"Ubernahme"};
+    TextBox Text1 {"Text1"};
+    TextBox Text2 {"Text2"};
+    Label Label1 {"Test Betrieb:"};
+    CheckBox Check1 {"Check1"};
+    ListBox wahl {{}, false, kWahlBounds};
     FileDialogSettings CommonDialog1;
     friend bool operator==(const FormState&, const FormState&) = default;
 };

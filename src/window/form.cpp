@@ -9,7 +9,10 @@
 #include <variant>
 
 namespace zifora {
-Form1::Form1() { Form_Load(); }
+Form1::Form1()
+{
+    Form_Load();
+}
 
 void Form1::Form_Load()
 {
@@ -53,9 +56,15 @@ void Form1::Zellen_Click()
     MarkSolvedCells(m_state.board);
 }
 
-void Form1::Einzelne_Click() { SinglesStep(m_state.board, m_tables); }
+void Form1::Einzelne_Click()
+{
+    SinglesStep(m_state.board, m_tables);
+}
 
-void Form1::D2er_Click() { PairsStep(m_state.board, m_tables); }
+void Form1::D2er_Click()
+{
+    PairsStep(m_state.board, m_tables);
+}
 
 void Form1::Testen_Click()
 {

@@ -9,76 +9,79 @@
 namespace zifora {
 namespace {
 
-    // Answers the file dialog the way the script says: Open with a path, or Cancel.
-    class ScriptedChooser final : public FileChooser {
-    public:
-        explicit ScriptedChooser(std::optional<std::string> answer)
-            : m_answer(std::move(answer))
-        {
-        }
-        std::optional<std::string> ChooseFile(const FileDialogSettings& /*settings*/) override { return m_answer; }
-
-    private:
-        std::optional<std::string> m_answer;
-    };
-
-    const char* ColourName(Colour colour)
+// Answers the file dialog the way the script says: Open with a path, or Cancel.
+class ScriptedChooser final : public FileChooser {
+public:
+    explicit ScriptedChooser(std::optional<std::string> answer)
+        : m_answer(std::move(answer))
     {
-        switch (colour) {
-        case Colour::Default:
-            return "default";
-        case Colour::Window:
-            return "window";
-        case Colour::Green:
-            return "green";
-        case Colour::Red:
-            return "red";
-        case Colour::Yellow:
-            return "yellow";
-        case Colour::Cyan:
-            return "cyan";
-        case Colour::Magenta:
-            return "magenta";
-        case Colour::White:
-            return "white";
-        }
+    }
+    std::optional<std::string> ChooseFile(const FileDialogSettings& /*settings*/) override
+    {
+        return m_answer;
+    }
+
+private:
+    std::optional<std::string> m_answer;
+};
+
+const char* ColourName(Colour colour)
+{
+    switch (colour) {
+    case Colour::Default:
         return "default";
+    case Colour::Window:
+        return "window";
+    case Colour::Green:
+        return "green";
+    case Colour::Red:
+        return "red";
+    case Colour::Yellow:
+        return "yellow";
+    case Colour::Cyan:
+        return "cyan";
+    case Colour::Magenta:
+        return "magenta";
+    case Colour::White:
+        return "white";
     }
+    return "default";
+}
 
-    std::string LookText(const CellLook& look)
-    {
-        std::string text = ColourName(look.back);
-        text += look.weight == Weight::Bold ? " bold" : " normal";
-        switch (look.align) {
-        case Alignment::Default:
-            return text + " default";
-        case Alignment::Center:
-            return text + " center";
-        case Alignment::Right:
-            return text + " right";
-        }
-        return text;
+std::string LookText(const CellLook& look)
+{
+    std::string text = ColourName(look.back);
+    text += look.weight == Weight::Bold ? " bold" : " normal";
+    switch (look.align) {
+    case Alignment::Default:
+        return text + " default";
+    case Alignment::Center:
+        return text + " center";
+    case Alignment::Right:
+        return text + " right";
     }
+    return text;
+}
 
-    // Splits "word rest" at the first space.
-    std::pair<std::string_view, std::string_view> SplitWord(std::string_view line)
-    {
-        const std::size_t space = line.find(' ');
-        if (space == std::string_view::npos) {
-            return { line, {} };
-        }
-        return { line.substr(0, space), line.substr(space + 1) };
+// Splits "word rest" at the first space.
+std::pair<std::string_view, std::string_view> SplitWord(std::string_view line)
+{
+    const std::size_t space = line.find(' ');
+    if (space == std::string_view::npos) {
+        return {line, {}};
     }
+    return {line.substr(0, space), line.substr(space + 1)};
+}
 
-    std::optional<int> ParseInt(std::string_view text)
-    {
-        int value = 0;
-        const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-        if (error != std::errc {} || end != text.data() + text.size() || text.empty()) {
-            return std::nullopt;
-        }
-        return value;
+std::optional<int> ParseInt(std::string_view text)
+{
+    int value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc {} || end != text.data() + text.size() || text.empty()) {
+        return std::nullopt;
     }
+    return value;
+}
 
 } // namespace
 
@@ -117,14 +120,14 @@ nlohmann::ordered_json Dump(const FormState& state)
     dump["testMode"] = board.TestMode;
     dump["solvedCount"] = board.SolvedCount;
     dump["fileName"] = board.FileName;
-    dump["label2"] = { { "caption", board.Label2.caption }, { "back", ColourName(board.Label2.back) } };
+    dump["label2"] = {{"caption", board.Label2.caption}, {"back", ColourName(board.Label2.back)}};
     dump["text1"] = state.Text1.text;
     dump["text2"] = state.Text2.text;
-    dump["wahl"] = { { "visible", state.wahl.visible }, { "items", state.wahl.items },
-        { "left", state.wahl.bounds.left }, { "top", state.wahl.bounds.top },
-        { "height", state.wahl.bounds.height } };
-    dump["enabled"] = { { "Reset", state.Reset.enabled }, { "TestOK", state.TestOK.enabled } };
-    dump["current"] = { board.Feld.Row(), board.Feld.Col() };
+    dump["wahl"]
+        = {{"visible", state.wahl.visible}, {"items", state.wahl.items}, {"left", state.wahl.bounds.left},
+            {"top", state.wahl.bounds.top}, {"height", state.wahl.bounds.height}};
+    dump["enabled"] = {{"Reset", state.Reset.enabled}, {"TestOK", state.TestOK.enabled}};
+    dump["current"] = {board.Feld.Row(), board.Feld.Col()};
     return dump;
 }
 
@@ -142,12 +145,12 @@ std::string Replay::Run(std::string_view line, std::ostream& out)
         return {};
     }
     if (command == "load" && !arguments.empty()) {
-        ScriptedChooser chooser { std::string(arguments) };
+        ScriptedChooser chooser {std::string(arguments)};
         m_form.Los_Click(chooser);
         return {};
     }
     if (command == "cancel" && arguments.empty()) {
-        ScriptedChooser chooser { std::nullopt };
+        ScriptedChooser chooser {std::nullopt};
         m_form.Los_Click(chooser);
         return {};
     }
@@ -167,13 +170,13 @@ std::string Replay::Click(std::string_view name)
 {
     using Handler = void (Form1::*)();
     static constexpr std::pair<std::string_view, Handler> kButtons[] = {
-        { "Zellen", &Form1::Zellen_Click },
-        { "Einzelne", &Form1::Einzelne_Click },
-        { "D2er", &Form1::D2er_Click },
-        { "Testen", &Form1::Testen_Click },
-        { "Check1", &Form1::Check1_Click },
-        { "Reset", &Form1::Reset_Click },
-        { "TestOK", &Form1::TestOK_Click },
+        {"Zellen", &Form1::Zellen_Click},
+        {"Einzelne", &Form1::Einzelne_Click},
+        {"D2er", &Form1::D2er_Click},
+        {"Testen", &Form1::Testen_Click},
+        {"Check1", &Form1::Check1_Click},
+        {"Reset", &Form1::Reset_Click},
+        {"TestOK", &Form1::TestOK_Click},
     };
     for (const auto& [buttonName, handler] : kButtons) {
         if (buttonName == name) {
