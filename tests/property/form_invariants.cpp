@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "form_invariants.h"
 
+#include "board/box.h"
+
 #include <array>
-#include <sstream>
+#include <cstdint>
 
 namespace zifora::test {
 namespace {
@@ -57,7 +59,8 @@ Present Recount(const Board& board)
             const DigitSet digits = DigitsIn(board.Feld.TextMatrix(row, column));
             present.rows[static_cast<std::size_t>(row - 1)] |= digits;
             present.columns[static_cast<std::size_t>(column - 1)] |= digits;
-            present.boxes[static_cast<std::size_t>((row - 1) / 3 * 3 + (column - 1) / 3)] |= digits;
+            const int box = BoxRow(row) * 3 + BoxColumn(column);
+            present.boxes[static_cast<std::size_t>(box)] |= digits;
             ++present.placed;
         }
     }

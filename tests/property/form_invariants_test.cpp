@@ -76,9 +76,11 @@ TEST_F(FormInvariantsTest, GivenAndPlacedDigitsChangeOnlyThroughALoad)
 {
     // (1, 1) is a given 5; (1, 3) was chosen by hand and then accepted.
     Step(Event {.kind = EventKind::Click, .button = ButtonName::TestOK});
-    EXPECT_NE(
-        Spoiled(kZellen,
-            [](FormState& s) { s.board.Feld.SetCurrent(1, 1), s.board.Feld.SetCellBackColor(Colour::Red); }),
+    EXPECT_NE(Spoiled(kZellen,
+                  [](FormState& s) {
+                      s.board.Feld.SetCurrent(1, 1);
+                      s.board.Feld.SetCellBackColor(Colour::Red);
+                  }),
         "");
     EXPECT_NE(Spoiled(kZellen, [](FormState& s) { s.board.CellState(1, 3) = kOpen; }), "");
     EXPECT_NE(Spoiled(kZellen, [](FormState& s) { s.board.CellState(1, 1) = kTrial; }), "");
@@ -93,7 +95,10 @@ TEST_F(FormInvariantsTest, RefusedLoadsAndCancelsChangeNothingButText1)
     EXPECT_EQ(
         Spoiled(refused, [&path](FormState& s) { s.Text1.text = "Fehler: Zeile 3 zu kurz: " + path; }), "");
     EXPECT_NE(Spoiled(refused,
-                  [&path](FormState& s) { s.Text1.text = "Fehler: " + path, s.board.FileName = path; }),
+                  [&path](FormState& s) {
+                      s.Text1.text = "Fehler: " + path;
+                      s.board.FileName = path;
+                  }),
         "");
     EXPECT_NE(Spoiled(refused, [](FormState& s) { s.Text1.text = "Keine Fehler!"; }), "");
     // A good file that the form refused.
@@ -102,7 +107,12 @@ TEST_F(FormInvariantsTest, RefusedLoadsAndCancelsChangeNothingButText1)
 
 TEST_F(FormInvariantsTest, ListAndTrialButtonsFollowTrialMode)
 {
-    EXPECT_NE(Spoiled(kZellen, [](FormState& s) { s.board.TestMode = false, s.Check1.checked = false; }), "");
+    EXPECT_NE(Spoiled(kZellen,
+                  [](FormState& s) {
+                      s.board.TestMode = false;
+                      s.Check1.checked = false;
+                  }),
+        "");
     EXPECT_NE(Spoiled(kZellen, [](FormState& s) { s.TestOK.enabled = false; }), "");
     const Event check1 {.kind = EventKind::Click, .button = ButtonName::Check1};
     EXPECT_NE(Spoiled(check1, [](FormState&) {}), "") << "a click on Check1 that changed nothing";

@@ -32,7 +32,7 @@ std::filesystem::path FreshFolder(std::uint64_t seed)
     const std::filesystem::path base = std::filesystem::temp_directory_path();
     std::random_device entropy;
     for (;;) {
-        const std::filesystem::path candidate
+        std::filesystem::path candidate
             = base / ("zifora-sessions-" + std::to_string(seed) + "-" + std::to_string(entropy()));
         if (std::filesystem::create_directory(candidate)) {
             return candidate;
