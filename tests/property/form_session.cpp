@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "form_session.h"
 
+#include "crash_script.h"
+
 namespace zifora::test {
 namespace {
 
@@ -91,6 +93,7 @@ std::optional<SessionFailure> RunFormSession(
     SessionGenerator generator(seed, folder, Moves::AlsoImpossible);
     const StepCheck check = makeCheck(folder);
     std::vector<Event> events;
+    const CrashScript crashScript(seed, events, folder);
     for (int step = 0; step < eventCount; ++step) {
         const FormState before = form.State();
         events.push_back(generator.Next(before));

@@ -174,5 +174,21 @@ TEST(RandomSessions, FailureIsTheShortestPrefixAsAReplayableScript)
         || before[0].find("\"testMode\":false") != std::string::npos);
 }
 
+TEST(RandomSessionsDeathTest, CrashPrintsTheSessionUpToTheEventThatCrashed)
+{
+    // The child process that dies is forked after the folder exists, so the folder goes with this test.
+    SessionFolder folder(13);
+    const StepCheckFactory crashOnTwentieth = [](const SessionFolder&) -> StepCheck {
+        return [step = 0](const FormState&, const FormState&, const Event&) mutable {
+            if (++step == 20) {
+                std::abort();
+            }
+            return std::string();
+        };
+    };
+    EXPECT_DEATH(RunFormSession(5, folder, 100, crashOnTwentieth),
+        "crashed; replay with: zifora-replay .*crash-5.txt\n# session seed 5, 20 events");
+}
+
 } // namespace
 } // namespace zifora::test
