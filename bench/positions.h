@@ -1,0 +1,56 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+// The fixed positions both benchmarks run on, and the small moves that prepare a handler's starting state.
+
+#include "window/form.h"
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace zifora::bench {
+
+// Answers the open-file dialog with one fixed file.
+class FixedChooser final : public FileChooser {
+public:
+    explicit FixedChooser(std::string path = {})
+        : m_path(std::move(path))
+    {
+    }
+    void Answer(std::string path) { m_path = std::move(path); }
+    std::optional<std::string> ChooseFile(const FileDialogSettings& /*settings*/) override { return m_path; }
+
+private:
+    std::string m_path;
+};
+
+// The path of a position file kept beside the benchmarks.
+std::string PositionPath(const std::string& file);
+
+struct Position {
+    const char* name;
+    // The file "Datei" loads on this position: its own, or for the empty board the easy one.
+    const char* file;
+    std::function<Form1()> make;
+};
+
+// The empty start-up board, a freshly loaded easy and hard puzzle, and the hard one in trial mode with a
+// dozen digits chosen by hand.
+const std::vector<Position>& Positions();
+
+// The first open cell after (row, column) in reading order, or nothing.
+std::optional<CellRef> NextOpenCell(const Form1& form, int row, int column);
+
+// The open cell that cell entry and digit choice work on: the first one from the middle of the board on.
+CellRef EnteredCell(const Form1& form);
+
+void TrialOn(Form1& form);
+
+// Trial mode on and the current cell away from the entered cell, so that entering it runs EnterCell.
+void AwayInTrialMode(Form1& form);
+
+// Trial mode on and the entered cell's list shown.
+void ListShown(Form1& form);
+
+} // namespace zifora::bench
