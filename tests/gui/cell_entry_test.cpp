@@ -1,0 +1,101 @@
+// SPDX-License-Identifier: MIT
+// Only the user's own moves of the current cell reach the form, as EnterCell.
+#include "window_fixture.h"
+
+#include <QItemSelectionModel>
+#include <QListWidget>
+#include <QSignalSpy>
+#include <QTest>
+
+namespace zifora::test {
+namespace {
+
+using CellEntry = WindowTest;
+
+CellRef Current(const Form1& form)
+{
+    return {form.State().board.Feld.Row(), form.State().board.Feld.Col()};
+}
+
+TEST_F(CellEntry, ClicksAndArrowKeysEnterBoardCellsButNeverAHeaderCell)
+{
+    Do("cell 5 6");
+    EXPECT_EQ(Current(form), (CellRef {5, 6}));
+    Do("key Feld Right");
+    EXPECT_EQ(Current(form), (CellRef {5, 7}));
+    Do("cell 0 3");
+    Do("cell 4 0");
+    EXPECT_EQ(Current(form), (CellRef {5, 7}));
+    Do("cell 1 1");
+    Do("key Feld Up");
+    Do("key Feld Left");
+    EXPECT_EQ(Current(form), (CellRef {1, 1}));
+    EXPECT_EQ(Feld()->currentItem(), Feld()->item(1, 1));
+}
+
+TEST_F(CellEntry, ClicksPassThroughTheSeparatorLines)
+{
+    // (264, 160) lies on Line2 and Line3: the first pixel of board column 4, the last of board row 3.
+    const QPoint crossing(264, 160);
+    QWidget* below = window.childAt(crossing);
+    ASSERT_EQ(below, Feld()->viewport());
+    QTest::mouseClick(below, Qt::LeftButton, {}, below->mapFrom(&window, crossing));
+    EXPECT_EQ(Current(form), (CellRef {4, 4}));
+}
+
+TEST_F(CellEntry, CurrentCellIsAFrameOverTheCellsOwnColour)
+{
+    Do("load easy.txt");
+    Do("cell 1 1");
+    const QImage picture = Feld()->grab().toImage();
+    EXPECT_EQ(picture.pixelColor(CellCorner(1, 1)), Feld()->palette().color(QPalette::Highlight));
+    EXPECT_EQ(picture.pixelColor(CellCorner(1, 1) + QPoint(3, 3)), QColor(255, 255, 0));
+    EXPECT_EQ(picture.pixelColor(CellCorner(1, 2)), QColor(255, 255, 0)) << "one current cell";
+}
+
+TEST_F(CellEntry, ListFloatsOverTheEnteredCell)
+{
+    Do("click Check1");
+    Do("load easy.txt");
+    Do("cell 1 3");
+    auto* wahl = Control<QListWidget>("wahl");
+    ASSERT_TRUE(wahl->isVisible());
+    const QPoint cell = Feld()->viewport()->mapTo(&window, CellCorner(1, 3));
+    EXPECT_TRUE(QRect(cell, QSize(8, 8)).contains(wahl->geometry().topLeft()));
+    EXPECT_EQ(window.childAt(wahl->geometry().center()), wahl->viewport());
+    const FormState before = form.State();
+    Do("key wahl Down");
+    Do("key wahl Down");
+    EXPECT_TRUE(form.State() == before) << "moving through the list is no choice";
+}
+
+// The window's form must end where a form given the same events straight from the user does: a move of the
+// current cell that a handler made, shown in the widget, is not a second event.
+TEST_F(CellEntry, ProgramMovesOfTheCurrentCellNeverReachTheForm)
+{
+    ScriptedChooser twinChooser;
+    twinChooser.answer = GuiTestFile("easy.txt");
+    Form1 twin;
+    QSignalSpy moves(Feld()->selectionModel(), &QItemSelectionModel::currentChanged);
+
+    Do("click Check1");
+    twin.Check1_Click();
+    Do("load easy.txt");
+    twin.Los_Click(twinChooser);
+    EXPECT_EQ(Feld()->currentRow(), twin.State().board.Feld.Row())
+        << "the load made its last given cell current";
+    EXPECT_EQ(moves.count(), 0);
+    Do("cell 1 3");
+    twin.Feld_EnterCell(1, 3);
+    Do("entry 1");
+    twin.wahl_Click(1);
+    Do("click Einzelne");
+    twin.Einzelne_Click();
+    Do("click Zellen");
+    twin.Zellen_Click();
+    EXPECT_EQ(moves.count(), 1);
+    EXPECT_TRUE(form.State() == twin.State());
+}
+
+} // namespace
+} // namespace zifora::test

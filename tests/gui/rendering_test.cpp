@@ -1,0 +1,93 @@
+// SPDX-License-Identifier: MIT
+// After each kind of event, sent as a real click or key press to the real widget, every widget shows what the
+// form holds.
+#include "window_fixture.h"
+
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTextBlock>
+#include <vector>
+
+namespace zifora::test {
+namespace {
+
+struct Story {
+    const char* name;
+    std::vector<std::string> actions;
+    // A colour some board cell must show at the end, so that the story really reached that look.
+    std::optional<Colour> shows;
+};
+
+void PrintTo(const Story& story, std::ostream* out)
+{
+    *out << story.name;
+}
+
+const std::vector<std::string> kTrialChoice {"click Check1", "load easy.txt", "cell 1 3", "entry 1"};
+
+std::vector<std::string> Then(std::vector<std::string> actions, const std::vector<std::string>& more)
+{
+    actions.insert(actions.end(), more.begin(), more.end());
+    return actions;
+}
+
+const Story kStories[] = {
+    {"Load", {"load easy.txt"}, Colour::Yellow},
+    {"RefusedLoad", {"load no such file.txt"}, {}},
+    {"ZellenOnTheStartBoard", {"click Zellen"}, {}},
+    {"Einzeln", {"load easy.txt", "click Einzelne"}, Colour::Cyan},
+    {"Dop2er", {"load easy.txt", "click D2er"}, {}},
+    {"Test", {"click Testen"}, {}},
+    {"TrialModeOnAndOff", {"click Check1", "click Check1"}, {}},
+    {"ArrowKeys", {"key Feld Right", "key Feld Down", "key Feld Down"}, {}},
+    {"ChoiceByClick", kTrialChoice, Colour::Red},
+    {"ChoiceByEnter", {"click Check1", "load easy.txt", "cell 1 4", "select 1", "key wahl Return"},
+        Colour::Red},
+    {"ChoiceBySpace", {"click Check1", "load easy.txt", "cell 1 5", "select 1", "key wahl Space"},
+        Colour::Red},
+    {"EmptyEntryHidesTheList", Then(kTrialChoice, {"cell 2 2", "entry 0"}), Colour::Red},
+    {"Ubernahme", Then(kTrialChoice, {"click TestOK"}), Colour::Green},
+    {"Reset", Then(kTrialChoice, {"click Reset"}), Colour::White},
+    {"TrialPlacementsInMagenta", Then(kTrialChoice, {"click Zellen", "click Einzelne"}), Colour::Magenta},
+};
+
+class WindowRendering : public WindowTest, public testing::WithParamInterface<Story> { };
+
+TEST_P(WindowRendering, EveryWidgetShowsTheFormAfterEveryEvent)
+{
+    for (const std::string& action : GetParam().actions) {
+        SCOPED_TRACE(action);
+        Do(action);
+        ExpectShowsForm(window, form.State());
+    }
+    if (const std::optional<Colour> colour = GetParam().shows) {
+        const Grid& feld = form.State().board.Feld;
+        bool found = false;
+        for (int cell = 0; cell < 81 && !found; ++cell) {
+            found = feld.Look(cell / 9 + 1, cell % 9 + 1).back == *colour;
+        }
+        EXPECT_TRUE(found);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Stories, WindowRendering, testing::ValuesIn(kStories),
+    [](const testing::TestParamInfo<Story>& story) { return story.param.name; });
+
+TEST_F(WindowTest, LoadShowsThePathAndAsksForTextFilesFirst)
+{
+    Do("load easy.txt");
+    EXPECT_EQ(Control<QLineEdit>("Text2")->text(), QString::fromStdString(GuiTestFile("easy.txt")));
+    ASSERT_EQ(chooser.asked.size(), 1U);
+    EXPECT_EQ(chooser.asked[0], (FileDialogSettings {"Text (*.txt)|*.txt|alle (*.*)|*.*", 1}));
+}
+
+TEST_F(WindowTest, TestReportShowsOneFindingALine)
+{
+    Do("click Testen");
+    const auto* text1 = Control<QPlainTextEdit>("Text1");
+    EXPECT_EQ(text1->document()->firstBlock().text(), "Fehler: Feld leer 1 | 1");
+    EXPECT_EQ(text1->document()->findBlockByNumber(80).text(), "Fehler: Feld leer 9 | 9");
+}
+
+} // namespace
+} // namespace zifora::test

@@ -1,0 +1,57 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "window/form.h"
+#include "window/qt/main_window.h"
+
+#include <QTableWidget>
+#include <gtest/gtest.h>
+#include <string>
+
+namespace zifora::test {
+
+// Answers the open-file dialog with a fixed path (or Cancel) and remembers what it was asked.
+class ScriptedChooser final : public FileChooser {
+public:
+    std::optional<std::string> ChooseFile(const FileDialogSettings& settings) override
+    {
+        asked.push_back(settings);
+        return answer;
+    }
+
+    std::optional<std::string> answer;
+    std::vector<FileDialogSettings> asked;
+};
+
+// The path of a file kept beside these tests.
+std::string GuiTestFile(const std::string& name);
+
+// A shown window on a fresh form, driven by real mouse clicks and key presses.
+class WindowTest : public testing::Test {
+protected:
+    WindowTest();
+
+    template <typename Widget> Widget* Control(const char* name) const
+    {
+        auto* widget = window.findChild<Widget*>(QString::fromLatin1(name));
+        EXPECT_NE(widget, nullptr) << "no control " << name;
+        return widget;
+    }
+    QTableWidget* Feld() const { return Control<QTableWidget>("Feld"); }
+
+    // One user action: "click NAME" (a control's middle), "cell R C" (a Feld cell's middle), "entry I" (an
+    // entry of wahl), "select I" (highlights an entry of wahl), "key NAME KEY" (Left, Right, Up, Down,
+    // Return, Space), "load FILE" (clicks "Datei" and picks a file kept beside these tests).
+    void Do(const std::string& action);
+    // The top-left corner of a Feld cell in the grid's own picture.
+    QPoint CellCorner(int row, int column) const;
+
+    Form1 form;
+    ScriptedChooser chooser;
+    MainWindow window {form, chooser};
+};
+
+// Every widget of the window shows exactly what the form holds, down to the painted colour of each cell.
+void ExpectShowsForm(const MainWindow& window, const FormState& state);
+
+} // namespace zifora::test
