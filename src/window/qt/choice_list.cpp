@@ -18,13 +18,12 @@ ChoiceList::ChoiceList(QWidget* parent)
     setUniformItemSizes(true);
     connect(
         this, &QListWidget::clicked, this, [this](const QModelIndex& index) { emit Chosen(index.row()); });
-    Fill(m_shown);
     hide();
 }
 
 void ChoiceList::Render(const ListBox& list)
 {
-    if (list == m_shown) {
+    if (m_shown == list) {
         return;
     }
     Fill(list);

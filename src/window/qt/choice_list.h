@@ -4,6 +4,7 @@
 #include "window/controls.h"
 
 #include <QListWidget>
+#include <optional>
 
 namespace zifora {
 
@@ -27,8 +28,8 @@ protected:
 private:
     void Fill(const ListBox& list);
 
-    // What the widget shows now: a list that comes back unchanged keeps the user's highlighted entry.
-    ListBox m_shown;
+    // What the widget shows: a list that comes back unchanged keeps the user's highlighted entry.
+    std::optional<ListBox> m_shown;
 };
 
 } // namespace zifora

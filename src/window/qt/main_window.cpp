@@ -136,16 +136,13 @@ void MainWindow::Connect()
         m_form.Los_Click(m_chooser);
         Render();
     });
-    ConnectButton(m_zellen, &Form1::Zellen_Click);
-    ConnectButton(m_einzelne, &Form1::Einzelne_Click);
-    ConnectButton(m_d2er, &Form1::D2er_Click);
-    ConnectButton(m_testen, &Form1::Testen_Click);
-    ConnectButton(m_reset, &Form1::Reset_Click);
-    ConnectButton(m_testOK, &Form1::TestOK_Click);
-    connect(m_check1, &QCheckBox::clicked, this, [this] {
-        m_form.Check1_Click();
-        Render();
-    });
+    connect(m_zellen, &QPushButton::clicked, this, [this] { Forward(&Form1::Zellen_Click); });
+    connect(m_einzelne, &QPushButton::clicked, this, [this] { Forward(&Form1::Einzelne_Click); });
+    connect(m_d2er, &QPushButton::clicked, this, [this] { Forward(&Form1::D2er_Click); });
+    connect(m_testen, &QPushButton::clicked, this, [this] { Forward(&Form1::Testen_Click); });
+    connect(m_reset, &QPushButton::clicked, this, [this] { Forward(&Form1::Reset_Click); });
+    connect(m_testOK, &QPushButton::clicked, this, [this] { Forward(&Form1::TestOK_Click); });
+    connect(m_check1, &QCheckBox::clicked, this, [this] { Forward(&Form1::Check1_Click); });
     connect(m_feld->selectionModel(), &QItemSelectionModel::currentChanged, this,
         [this](const QModelIndex& cell) { EnterCell(cell); });
     connect(m_wahl, &ChoiceList::Chosen, this, [this](int index) {
@@ -154,12 +151,12 @@ void MainWindow::Connect()
     });
 }
 
-void MainWindow::ConnectButton(QPushButton* button, void (Form1::*handler)())
+// The handler is named in each connection's lambda rather than captured: GCC's undefined-behaviour
+// sanitizer misreads a lambda that captures a member function pointer once Qt has stored it.
+void MainWindow::Forward(void (Form1::*handler)())
 {
-    connect(button, &QPushButton::clicked, this, [this, handler] {
-        (m_form.*handler)();
-        Render();
-    });
+    (m_form.*handler)();
+    Render();
 }
 
 void MainWindow::EnterCell(const QModelIndex& cell)

@@ -37,7 +37,8 @@ private:
     void CreateSeparatorLines();
     void SetTabOrder();
     void Connect();
-    void ConnectButton(QPushButton* button, void (Form1::*handler)());
+    // Runs the form's handler for a click, then shows the form.
+    void Forward(void (Form1::*handler)());
     void EnterCell(const QModelIndex& cell);
     void RenderButtons(const FormState& state);
     void RenderTexts(const FormState& state);
