@@ -7,7 +7,7 @@ packages=(
   qt6-base-dev nlohmann-json3-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang clang-tidy clang-format libclang-rt-14-dev
-  xvfb xauth xdotool x11-utils libx11-dev fonts-dejavu-core
+  xvfb xauth xdotool x11-utils libx11-dev imagemagick fonts-dejavu-core fonts-liberation2
   qqwing
 )
 
