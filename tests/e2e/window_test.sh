@@ -5,6 +5,7 @@
 # Usage: window_test.sh PROGRAM CLOSE-WINDOW PUZZLE PICTURE-FOLDER. Exit status 77 means skipped.
 set -euo pipefail
 program=$1 closeWindow=$2 puzzle=$3 pictures=$4
+# shellcheck source=tests/e2e/x_session.sh
 source "$(dirname "$0")/x_session.sh"
 
 if missing=$(x_session_tools_missing); then

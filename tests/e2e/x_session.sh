@@ -21,7 +21,8 @@ x_session_start() {
     [ -s "$numberFile" ] && break
     sleep 0.1
   done
-  export DISPLAY=":$(head -n 1 "$numberFile")"
+  DISPLAY=":$(head -n 1 "$numberFile")"
+  export DISPLAY
   rm -f "$numberFile"
   [ "$DISPLAY" != ":" ] || { echo "Xvfb did not start" >&2; return 1; }
 }

@@ -3,9 +3,6 @@
 // form holds.
 #include "window_fixture.h"
 
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QTextBlock>
 #include <vector>
 
 namespace zifora::test {
@@ -72,22 +69,6 @@ TEST_P(WindowRendering, EveryWidgetShowsTheFormAfterEveryEvent)
 
 INSTANTIATE_TEST_SUITE_P(Stories, WindowRendering, testing::ValuesIn(kStories),
     [](const testing::TestParamInfo<Story>& story) { return story.param.name; });
-
-TEST_F(WindowTest, LoadShowsThePathAndAsksForTextFilesFirst)
-{
-    Do("load easy.txt");
-    EXPECT_EQ(Control<QLineEdit>("Text2")->text(), QString::fromStdString(GuiTestFile("easy.txt")));
-    ASSERT_EQ(chooser.asked.size(), 1U);
-    EXPECT_EQ(chooser.asked[0], (FileDialogSettings {"Text (*.txt)|*.txt|alle (*.*)|*.*", 1}));
-}
-
-TEST_F(WindowTest, TestReportShowsOneFindingALine)
-{
-    Do("click Testen");
-    const auto* text1 = Control<QPlainTextEdit>("Text1");
-    EXPECT_EQ(text1->document()->firstBlock().text(), "Fehler: Feld leer 1 | 1");
-    EXPECT_EQ(text1->document()->findBlockByNumber(80).text(), "Fehler: Feld leer 9 | 9");
-}
 
 } // namespace
 } // namespace zifora::test
