@@ -3,8 +3,13 @@
 #include "window_fixture.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLineEdit>
+#include <QListView>
+#include <QTemporaryDir>
+#include <QTest>
 #include <QThread>
 #include <QTimer>
 #include <functional>
@@ -23,36 +28,65 @@ void WhenShown(const std::function<void(QFileDialog&)>& answer)
         auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
         if (dialog != nullptr && dialog->isVisible() && QThread::currentThread()->loopLevel() > 0) {
             poll->stop();
-            poll->deleteLater();
             answer(*dialog);
+            poll->deleteLater();
         }
     });
     poll->start(10);
 }
 
-TEST(NameFilters, MakesOneEntryPerDescriptionAndPattern)
+// Types the path into the dialog's file name box and clicks Open, as the user does.
+void Open(QFileDialog& dialog, const QString& path)
 {
-    EXPECT_EQ(NameFilters(kPuzzleFiles.filter), QStringList({"Text (*.txt)", "alle (*.*)"}));
-    EXPECT_EQ(NameFilters("Puzzles|*.sdk;*.txt"), QStringList({"Puzzles (*.sdk;*.txt)"}));
+    dialog.findChild<QLineEdit*>("fileNameEdit")->setText(path);
+    static_cast<QDialog&>(dialog).accept();
+}
+
+TEST(NameFilters, ShowEachDescriptionAndListEveryFileForStarDotStar)
+{
+    EXPECT_EQ(NameFilters(kPuzzleFiles.filter), QStringList({"Text (*.txt) (*.txt)", "alle (*.*) (*)"}));
+    EXPECT_EQ(NameFilters("Puzzles|*.sdk;*.txt"), QStringList({"Puzzles (*.sdk *.txt)"}));
     EXPECT_EQ(NameFilters(""), QStringList());
 }
 
-TEST(OpenFileDialog, OffersBothFiltersTheFirstSelectedAndReturnsTheChosenPath)
+// What the dialog's file list shows, once it has read the folder.
+QStringList ListedFiles(QFileDialog& dialog)
 {
+    const auto* view = dialog.findChild<QListView*>("listView");
+    QStringList names;
+    static_cast<void>(QTest::qWaitFor([&] {
+        names.clear();
+        for (int row = 0; row < view->model()->rowCount(view->rootIndex()); ++row) {
+            names.append(view->model()->index(row, 0, view->rootIndex()).data().toString());
+        }
+        return names.size() > 1;
+    }));
+    return names;
+}
+
+TEST(OpenFileDialog, OffersTextFilesFirstThenEveryFile)
+{
+    QTemporaryDir folder;
+    for (const char* name : {"leicht", "leicht.txt"}) {
+        QFile(folder.filePath(name)).open(QIODevice::WriteOnly);
+    }
     OpenFileDialog chooser(nullptr);
-    const QString easy = QFileInfo(QString::fromStdString(GuiTestFile("easy.txt"))).absoluteFilePath();
-    QStringList filters;
-    QString selected;
+    QStringList shown;
+    QStringList listed;
     WhenShown([&](QFileDialog& dialog) {
-        filters = dialog.nameFilters();
-        selected = dialog.selectedNameFilter();
-        dialog.selectNameFilter("alle (*.*)");
-        dialog.selectFile(easy);
-        static_cast<QDialog&>(dialog).accept(); // the Open button
+        auto* types = dialog.findChild<QComboBox*>("fileTypeCombo");
+        for (int entry = 0; entry < types->count(); ++entry) {
+            shown.append(types->itemText(entry));
+        }
+        shown.append(types->currentText());
+        dialog.setDirectory(folder.path());
+        dialog.selectNameFilter(dialog.nameFilters().at(1));
+        listed = ListedFiles(dialog);
+        Open(dialog, folder.filePath("leicht"));
     });
-    EXPECT_EQ(chooser.ChooseFile(kPuzzleFiles), easy.toStdString());
-    EXPECT_EQ(filters, QStringList({"Text (*.txt)", "alle (*.*)"}));
-    EXPECT_EQ(selected, "Text (*.txt)");
+    EXPECT_EQ(chooser.ChooseFile(kPuzzleFiles), folder.filePath("leicht").toStdString());
+    EXPECT_EQ(shown, QStringList({"Text (*.txt)", "alle (*.*)", "Text (*.txt)"}));
+    EXPECT_EQ(listed, QStringList({"leicht", "leicht.txt"}));
 }
 
 TEST(OpenFileDialog, OpensOnTheFileChosenLastAfterACancelToo)
@@ -60,8 +94,8 @@ TEST(OpenFileDialog, OpensOnTheFileChosenLastAfterACancelToo)
     OpenFileDialog chooser(nullptr);
     const QString easy = QFileInfo(QString::fromStdString(GuiTestFile("easy.txt"))).absoluteFilePath();
     WhenShown([&](QFileDialog& dialog) {
-        dialog.selectFile(easy);
-        static_cast<QDialog&>(dialog).accept(); // the Open button
+        dialog.selectNameFilter(dialog.nameFilters().at(1));
+        Open(dialog, easy);
     });
     ASSERT_TRUE(chooser.ChooseFile(kPuzzleFiles));
     for (int use = 0; use < 2; ++use) {
@@ -74,7 +108,7 @@ TEST(OpenFileDialog, OpensOnTheFileChosenLastAfterACancelToo)
         });
         EXPECT_EQ(chooser.ChooseFile(kPuzzleFiles), std::nullopt);
         EXPECT_EQ(offered, QStringList({easy}));
-        EXPECT_EQ(selected, "Text (*.txt)");
+        EXPECT_EQ(selected, "Text (*.txt)") << "the first entry each time";
     }
 }
 

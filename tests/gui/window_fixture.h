@@ -6,7 +6,14 @@
 
 #include <QTableWidget>
 #include <gtest/gtest.h>
+#include <ostream>
 #include <string>
+
+// Shows Qt's texts readably in the messages of failed checks.
+inline void PrintTo(const QString& text, std::ostream* out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
 
 namespace zifora::test {
 

@@ -12,11 +12,13 @@ QStringList NameFilters(const std::string& filter)
     const QStringList parts = QString::fromStdString(filter).split(QLatin1Char('|'));
     QStringList entries;
     for (qsizetype part = 0; part + 1 < parts.size(); part += 2) {
-        const QString& description = parts[part];
-        const QString pattern = QLatin1Char('(') + parts[part + 1] + QLatin1Char(')');
-        // Qt reads an entry's patterns from its parentheses; most descriptions already name them.
-        entries.append(
-            description.endsWith(pattern) ? description : description + QLatin1Char(' ') + pattern);
+        QString patterns = parts[part + 1];
+        patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
+        // "*.*" lists every file where such lists were written; a glob here would want a dot in the name.
+        if (patterns == QLatin1String("*.*")) {
+            patterns = QStringLiteral("*");
+        }
+        entries.append(parts[part] + QLatin1String(" (") + patterns + QLatin1Char(')'));
     }
     return entries;
 }
@@ -31,6 +33,8 @@ std::optional<std::string> OpenFileDialog::ChooseFile(const FileDialogSettings& 
     QFileDialog dialog(m_parent);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
+    // Each entry shows its description alone; the patterns after it are the dialog's to apply.
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
     const QStringList filters = NameFilters(settings.filter);
     dialog.setNameFilters(filters);
     if (settings.filterIndex >= 1 && settings.filterIndex <= filters.size()) {

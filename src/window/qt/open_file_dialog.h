@@ -11,7 +11,8 @@ class QWidget;
 
 namespace zifora {
 
-// The dialog's filter entries from a "description|pattern|description|pattern" list, one per pair.
+// The dialog's filter entries from a "description|pattern|description|pattern" list, one per pair: the
+// description, then the pair's patterns in parentheses.
 QStringList NameFilters(const std::string& filter);
 
 // The desktop's open-file dialog. It opens on the file chosen last; Cancel leaves that file in place.
