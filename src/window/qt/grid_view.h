@@ -5,6 +5,7 @@
 
 #include <QTableWidget>
 #include <cstdint>
+#include <optional>
 
 namespace zifora {
 
@@ -21,11 +22,17 @@ public:
     // the selection model's signals, so that this move is never taken for the user's.
     void Render(const Grid& grid);
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
     void Resize(const Grid& grid);
     void RenderCell(const Grid& grid, int row, int column);
+    void MoveCurrentCell(int row, int column);
 
     CurrentCellMark m_mark;
+    // The grid as last shown, or nothing when the widget must show it anew.
+    std::optional<Grid> m_shown;
 };
 
 } // namespace zifora
