@@ -48,9 +48,9 @@ const std::vector<Position>& Positions()
 {
     static const std::vector<Position> positions = {
         {"empty", "easy.txt", [] { return Form1 {}; }},
-        {"easy", "easy.txt", [] { return Loaded("easy.txt"); }},
-        {"hard", "hard.txt", [] { return Loaded("hard.txt"); }},
-        {"hardTrial", "hard.txt", HardWithTrialCells},
+        {"easy", "hard.txt", [] { return Loaded("easy.txt"); }},
+        {"hard", "easy.txt", [] { return Loaded("hard.txt"); }},
+        {"hardTrial", "easy.txt", HardWithTrialCells},
     };
     return positions;
 }

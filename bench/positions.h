@@ -30,7 +30,7 @@ std::string PositionPath(const std::string& file);
 
 struct Position {
     const char* name;
-    // The file "Datei" loads on this position: its own, or for the empty board the easy one.
+    // The file "Datei" loads on this position: another puzzle, so that every cell changes.
     const char* file;
     std::function<Form1()> make;
 };
