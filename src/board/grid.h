@@ -11,10 +11,10 @@
 namespace zifora {
 
 struct TwipRect {
-    int left;
-    int top;
-    int width;
-    int height;
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
     friend bool operator==(const TwipRect&, const TwipRect&) = default;
 };
 
