@@ -2,11 +2,13 @@
 #include "window/qt/main_window.h"
 
 #include "window/qt/choice_list.h"
+#include "window/qt/control_help.h"
 #include "window/qt/grid_view.h"
 #include "window/qt/pixels.h"
 
 #include <QCheckBox>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -72,9 +74,12 @@ MainWindow::MainWindow(Form1& form, FileChooser* chooser, QWidget* parent)
     CreateSeparatorLines();
     // Created last, so that it floats over the grids, the lines and Text1.
     m_wahl = Place(new ChoiceList(this), "wahl", kWahlBounds);
+    DescribeControls(*this);
     SetTabOrder();
     Render();
     Connect();
+    m_feld->installEventFilter(this);
+    m_wahl->installEventFilter(this);
     m_feld->setFocus();
 }
 
@@ -146,9 +151,34 @@ void MainWindow::Connect()
     connect(m_feld->selectionModel(), &QItemSelectionModel::currentChanged, this,
         [this](const QModelIndex& cell) { EnterCell(cell); });
     connect(m_wahl, &ChoiceList::Chosen, this, [this](int index) {
+        const bool listHadFocus = m_wahl->hasFocus();
         m_form.wahl_Click(index);
         Render();
+        // Closing the list by its empty entry would hand the focus on to the next control.
+        if (listHadFocus && !m_wahl->isVisible()) {
+            m_feld->setFocus(Qt::OtherFocusReason);
+        }
     });
+}
+
+// The list floats over the grid, far from it in the tab order: Enter in the grid takes a keyboard user into
+// the shown list, Escape in the list back to the grid. Filtered rather than bound as shortcuts, which would
+// take the key from whichever control has the focus.
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<const QKeyEvent*>(event)->key();
+        const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
+        if (watched == m_feld && enter && m_wahl->isVisible()) {
+            m_wahl->setFocus(Qt::ShortcutFocusReason);
+            return true;
+        }
+        if (watched == m_wahl && key == Qt::Key_Escape) {
+            m_feld->setFocus(Qt::ShortcutFocusReason);
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 // The handler is named in each connection's lambda rather than captured: GCC's undefined-behaviour
@@ -215,6 +245,7 @@ void MainWindow::RenderTexts(const FormState& state)
 void MainWindow::RenderLabel2(const Label& label)
 {
     m_label2->setText(Text(label.caption));
+    m_label2->setAccessibleName(Label2AccessibleName(Text(label.caption)));
     // Default is the label's own look; any other colour fills its background.
     m_label2->setAutoFillBackground(label.back != Colour::Default);
     QPalette colours = palette();

@@ -30,6 +30,9 @@ public:
     // Shows the form in every widget, with the widgets' signals blocked.
     void Render();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     // Without a chooser, the window's own open-file dialog answers.
     MainWindow(Form1& form, FileChooser* chooser, QWidget* parent);
