@@ -5,9 +5,9 @@
 #include "replay.h"
 #include "window_fixture.h"
 
-#include <algorithm>
 #include <gtest/gtest-spi.h>
 #include <random>
+#include <sstream>
 
 namespace zifora::test {
 namespace {
@@ -26,14 +26,38 @@ std::string Shortened(std::string text)
 }
 
 // A failure goes into the comment at the head of a replay script: it must stay on one line.
-std::string OneLine(std::string text)
+std::string OneLine(const std::string& text)
 {
-    std::replace(text.begin(), text.end(), '\r', ' ');
-    std::string line;
-    for (const char character : text) {
-        line += character == '\n' ? std::string(" | ") : std::string(1, character);
+    std::istringstream lines(text);
+    std::string joined;
+    for (std::string line; std::getline(lines, line);) {
+        const auto start = line.find_first_not_of(" \t\r");
+        const auto end = line.find_last_not_of(" \t\r");
+        if (start != std::string::npos) {
+            joined += (joined.empty() ? "" : " | ") + line.substr(start, end - start + 1);
+        }
     }
-    return line;
+    return joined;
+}
+
+// A failed comparison of the widget tests, the widget or cell its trace names first.
+std::string Described(const testing::TestPartResult& difference)
+{
+    static const std::string kTraceHead = "\nGoogle Test trace:\n";
+    std::string message = difference.message();
+    const auto trace = message.find(kTraceHead);
+    if (trace == std::string::npos) {
+        return message;
+    }
+    std::istringstream lines(message.substr(trace + kTraceHead.size()));
+    std::string context;
+    for (std::string line; std::getline(lines, line);) {
+        // Each line of the trace is "file:line: what".
+        const auto what = line.find(": ");
+        context += (what == std::string::npos ? line : line.substr(what + 2)) + ": ";
+    }
+    message.resize(trace);
+    return context + message;
 }
 
 std::string FirstDifference(const FormState& window, const FormState& model)
@@ -41,8 +65,8 @@ std::string FirstDifference(const FormState& window, const FormState& model)
     const nlohmann::ordered_json shown = Dump(window);
     const nlohmann::ordered_json held = Dump(model);
     for (const auto& item : held.items()) {
-        if (shown[item.key()] != item.value()) {
-            return item.key() + " is " + Shortened(shown[item.key()].dump()) + " where the model has "
+        if (shown.at(item.key()) != item.value()) {
+            return item.key() + " is " + Shortened(shown.at(item.key()).dump()) + " where the model has "
                 + Shortened(item.value().dump());
         }
     }
@@ -158,8 +182,7 @@ std::string WidgetsDiffer(const MainWindow& window, const FormState& state)
     if (differences.size() == 0) {
         return {};
     }
-    std::string differ
-        = std::string("a widget does not show the form: ") + differences.GetTestPartResult(0).message();
+    std::string differ = "a widget does not show the form: " + Described(differences.GetTestPartResult(0));
     if (differences.size() > 1) {
         differ += " (and " + std::to_string(differences.size() - 1) + " more differences)";
     }
