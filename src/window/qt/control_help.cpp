@@ -33,7 +33,7 @@ constexpr ControlHelp kHelp[] = {
         "Zeile, Spalte oder ihres Blocks.",
         Tooltip::FromDescription},
     {"Testen", "Test: Rätsel prüfen",
-        "Listet die leeren Zellen und die Zeilen und Spalten, in denen eine Ziffer doppelt steht.",
+        "Listet die leeren Zellen und die Zeilen, Spalten und Blöcke, in denen eine Ziffer doppelt steht.",
         Tooltip::FromDescription},
     {"Check1", "Testbetrieb",
         "Schaltet den Testbetrieb ein oder aus, in dem Sie Ziffern versuchsweise aus der Liste einer Zelle setzen.",
@@ -58,7 +58,7 @@ constexpr ControlHelp kHelp[] = {
         "schließt die Liste, Escape führt zurück ins Spielfeld.",
         Tooltip::None},
     {"Text1", "Prüfbericht",
-        "Das Ergebnis von „Test“: leere Zellen und Zeilen oder Spalten mit doppelter Ziffer, sonst „Keine "
+        "Das Ergebnis von „Test“: leere Zellen und Zeilen, Spalten oder Blöcke mit doppelter Ziffer, sonst „Keine "
         "Fehler!“.",
         Tooltip::None},
     {"Text2", "Rätseldatei",
