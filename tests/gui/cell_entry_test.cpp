@@ -69,6 +69,25 @@ TEST_F(CellEntry, ListFloatsOverTheEnteredCell)
     EXPECT_TRUE(form.State() == before) << "moving through the list is no choice";
 }
 
+TEST_F(CellEntry, ListOverTheBottomRowStaysInsideTheWindow)
+{
+    Do("click Check1");
+    Do("load easy.txt");
+    int column = 1;
+    while (column <= 9 && form.State().board.Feld.TextMatrix(9, column).size() < 2) {
+        ++column;
+    }
+    ASSERT_LE(column, 9) << "the puzzle needs an open cell with two candidates in row 9";
+    Do("cell 9 " + std::to_string(column));
+    auto* wahl = Control<QListWidget>("wahl");
+    ASSERT_TRUE(wahl->isVisible());
+    EXPECT_TRUE(window.rect().contains(wahl->geometry()));
+    const int lastEntry = wahl->count() - 1;
+    EXPECT_EQ(window.childAt(wahl->mapTo(&window, wahl->visualItemRect(wahl->item(lastEntry)).center())),
+        wahl->viewport())
+        << "the last entry can be clicked";
+}
+
 // The window's form must end where a form given the same events straight from the user does: a move of the
 // current cell that a handler made, shown in the widget, is not a second event.
 TEST_F(CellEntry, ProgramMovesOfTheCurrentCellNeverReachTheForm)

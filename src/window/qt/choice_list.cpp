@@ -33,7 +33,9 @@ void ChoiceList::Render(const ListBox& list)
 void ChoiceList::Fill(const ListBox& list)
 {
     clear();
-    setGeometry(PixelRect(list.bounds));
+    // Over the bottom rows the list would reach past the window's edge and hide the entries a mouse needs;
+    // it moves up until all of them show.
+    setGeometry(KeptInside(PixelRect(list.bounds), QSize(Pixels(kClientWidth), Pixels(kClientHeight))));
     const int entries = static_cast<int>(list.items.size());
     // Entries share the list's height, so that all of them show without a scroll bar.
     const int entryHeight = entries == 0 ? 0 : (height() - 2 * frameWidth()) / entries;

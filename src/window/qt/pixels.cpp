@@ -12,6 +12,13 @@ QRect PixelRect(const TwipRect& twips)
     return {left, top, Pixels(twips.left + twips.width) - left, Pixels(twips.top + twips.height) - top};
 }
 
+QRect KeptInside(QRect rect, const QSize& area)
+{
+    rect.moveLeft(std::max(0, std::min(rect.left(), area.width() - rect.width())));
+    rect.moveTop(std::max(0, std::min(rect.top(), area.height() - rect.height())));
+    return rect;
+}
+
 QRect PixelLine(const TwipLine& line, int thicknessPixels)
 {
     const int before = thicknessPixels / 2;

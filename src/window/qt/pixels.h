@@ -20,6 +20,10 @@ constexpr int Pixels(int twips)
 // Rounds the edges rather than the size, so that controls that touch in twips touch in pixels.
 QRect PixelRect(const TwipRect& twips);
 
+// The rectangle moved up and to the left just as far as it takes to lie inside area, never past its top-left
+// corner.
+QRect KeptInside(QRect rect, const QSize& area);
+
 // The pixels of a horizontal or vertical line of the given thickness, centred on the line.
 QRect PixelLine(const TwipLine& line, int thicknessPixels);
 
