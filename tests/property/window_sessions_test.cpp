@@ -185,7 +185,7 @@ TEST(WindowUser, DisabledButtonsTakeClicksButNeverTheFocus)
     EXPECT_EQ(user.Make(Event {.button = ButtonName::Reset}, Input::Keys), Made::ByKeys);
 }
 
-TEST(WindowUser, ChoosesEntriesPastTheWindowsEdgeWithTheKeys)
+TEST(WindowUser, ClicksEveryEntryOfAListOverTheLastRow)
 {
     SessionFolder folder(3);
     WindowUser user(folder);
@@ -204,8 +204,8 @@ TEST(WindowUser, ChoosesEntriesPastTheWindowsEdgeWithTheKeys)
     ASSERT_TRUE(user.Form().State().wahl.visible);
     const std::string second = user.Form().State().wahl.items.at(2);
 
-    // The list hangs over the last row; its third entry lies below the window.
-    EXPECT_EQ(user.Make(Event {.kind = EventKind::Choose, .index = 2}, Input::Mouse), Made::ByKeys);
+    // The list over the last row moves up into the window, so even its last entries take a click.
+    EXPECT_EQ(user.Make(Event {.kind = EventKind::Choose, .index = 2}, Input::Mouse), Made::ByMouse);
     EXPECT_EQ(board.Feld.TextMatrix(9, column), second);
     EXPECT_EQ(board.CellState(9, column), kTrial);
 }
