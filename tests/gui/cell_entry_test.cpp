@@ -92,7 +92,7 @@ TEST_F(CellEntry, ListOverTheBottomRowStaysInsideTheWindow)
 // current cell that a handler made, shown in the widget, is not a second event.
 TEST_F(CellEntry, ProgramMovesOfTheCurrentCellNeverReachTheForm)
 {
-    ScriptedChooser twinChooser;
+    AnswerChooser twinChooser;
     twinChooser.answer = GuiTestFile("easy.txt");
     Form1 twin;
     QSignalSpy moves(Feld()->selectionModel(), &QItemSelectionModel::currentChanged);

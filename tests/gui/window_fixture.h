@@ -18,18 +18,6 @@ inline void PrintTo(const QString& text, std::ostream* out)
 namespace zifora::test {
 
 // Answers the open-file dialog with a fixed path (or Cancel) and remembers what it was asked.
-class ScriptedChooser final : public FileChooser {
-public:
-    std::optional<std::string> ChooseFile(const FileDialogSettings& settings) override
-    {
-        asked.push_back(settings);
-        return answer;
-    }
-
-    std::optional<std::string> answer;
-    std::vector<FileDialogSettings> asked;
-};
-
 // The path of a file kept beside these tests.
 std::string GuiTestFile(const std::string& name);
 
@@ -54,7 +42,7 @@ protected:
     QPoint CellCorner(int row, int column) const;
 
     Form1 form;
-    ScriptedChooser chooser;
+    AnswerChooser chooser;
     MainWindow window {form, chooser};
 };
 

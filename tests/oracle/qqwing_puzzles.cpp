@@ -13,18 +13,6 @@
 namespace zifora::oracle {
 namespace {
 
-class PathChooser final : public FileChooser {
-public:
-    explicit PathChooser(std::string path)
-        : m_path(std::move(path))
-    {
-    }
-    std::optional<std::string> ChooseFile(const FileDialogSettings& /*settings*/) override { return m_path; }
-
-private:
-    std::string m_path;
-};
-
 std::vector<std::string> SplitCsv(const std::string& line)
 {
     std::vector<std::string> fields;
@@ -125,7 +113,7 @@ std::string ScratchFolder::Write(const GeneratedPuzzle& puzzle, int number) cons
 
 void Load(Form1& form, const std::string& path)
 {
-    PathChooser chooser(path);
+    AnswerChooser chooser(path);
     form.Los_Click(chooser);
 }
 

@@ -6,21 +6,6 @@
 namespace zifora::test {
 namespace {
 
-class FolderChooser final : public FileChooser {
-public:
-    explicit FolderChooser(std::optional<std::string> answer)
-        : m_answer(std::move(answer))
-    {
-    }
-    std::optional<std::string> ChooseFile(const FileDialogSettings& /*settings*/) override
-    {
-        return m_answer;
-    }
-
-private:
-    std::optional<std::string> m_answer;
-};
-
 void ClickOn(Form1& form, ButtonName button)
 {
     switch (button) {
@@ -64,11 +49,11 @@ void ApplyToForm(Form1& form, const Event& event, const SessionFolder& folder)
 {
     switch (event.kind) {
     case EventKind::Load: {
-        FolderChooser chooser(folder.PathOf(folder.Files()[event.file]));
+        AnswerChooser chooser(folder.PathOf(folder.Files()[event.file]));
         return form.Los_Click(chooser);
     }
     case EventKind::Cancel: {
-        FolderChooser chooser(std::nullopt);
+        AnswerChooser chooser;
         return form.Los_Click(chooser);
     }
     case EventKind::Click:

@@ -20,13 +20,6 @@ enum class Input : std::uint8_t { Mouse, Keys };
 enum class Made : std::uint8_t { ByMouse, ByKeys, Not };
 
 // Answers the open-file dialog with whatever the next click of "Datei" is meant to pick.
-class DialogAnswer final : public FileChooser {
-public:
-    std::optional<std::string> ChooseFile(const FileDialogSettings& /*settings*/) override { return answer; }
-
-    std::optional<std::string> answer;
-};
-
 // The real window on a fresh form, shown and active, and a user making the events of a session through it.
 // Clicks go to the window at a point where Qt's own hit test finds the widget meant, so that a widget the
 // list covers, or that lies past the window's edge, cannot be clicked; key presses go to whichever widget
@@ -56,7 +49,7 @@ private:
 
     const SessionFolder& m_folder;
     Form1 m_form;
-    DialogAnswer m_answer;
+    AnswerChooser m_answer;
     MainWindow m_window;
     QTableWidget* m_feld;
     QListWidget* m_wahl;

@@ -9,22 +9,6 @@
 namespace zifora {
 namespace {
 
-// Answers the file dialog the way the script says: Open with a path, or Cancel.
-class ScriptedChooser final : public FileChooser {
-public:
-    explicit ScriptedChooser(std::optional<std::string> answer)
-        : m_answer(std::move(answer))
-    {
-    }
-    std::optional<std::string> ChooseFile(const FileDialogSettings& /*settings*/) override
-    {
-        return m_answer;
-    }
-
-private:
-    std::optional<std::string> m_answer;
-};
-
 const char* ColourName(Colour colour)
 {
     switch (colour) {
@@ -145,12 +129,12 @@ std::string Replay::Run(std::string_view line, std::ostream& out)
         return {};
     }
     if (command == "load" && !arguments.empty()) {
-        ScriptedChooser chooser {std::string(arguments)};
+        AnswerChooser chooser {std::string(arguments)};
         m_form.Los_Click(chooser);
         return {};
     }
     if (command == "cancel" && arguments.empty()) {
-        ScriptedChooser chooser {std::nullopt};
+        AnswerChooser chooser;
         m_form.Los_Click(chooser);
         return {};
     }
