@@ -9,19 +9,8 @@ namespace {
 
 using test::BoardFromRows;
 using test::ExpectSameBoard;
+using test::kCompleteBoard;
 using test::LoadedBoard;
-
-const std::array<std::string, 9> kSolved {
-    "5 3 4 6 7 8 9 1 2",
-    "6 7 2 1 9 5 3 4 8",
-    "1 9 8 3 4 2 5 6 7",
-    "8 5 9 7 6 1 4 2 3",
-    "4 2 6 8 5 3 7 9 1",
-    "7 1 3 9 2 4 8 5 6",
-    "9 6 1 5 3 7 2 8 4",
-    "2 8 7 4 1 9 6 3 5",
-    "3 4 5 2 8 6 1 7 9",
-};
 
 std::string ReportOf(const std::array<std::string, 9>& rows)
 {
@@ -31,7 +20,7 @@ std::string ReportOf(const std::array<std::string, 9>& rows)
 
 TEST(ConsistencyReport, CompleteBoardHasNoErrorsAndNoLineBreak)
 {
-    EXPECT_EQ(ReportOf(kSolved), "Keine Fehler!");
+    EXPECT_EQ(ReportOf(kCompleteBoard), "Keine Fehler!");
 }
 
 // Every cell of the start-up board counts as placed with an empty text; the summaries are stale until
@@ -143,7 +132,7 @@ TEST(ConsistencyReport, OrdersRowLinesThenColumnsThenBoxes)
 
 TEST(ConsistencyReport, ChangesNothingButTheSummaries)
 {
-    std::array<std::string, 9> rows = kSolved;
+    std::array<std::string, 9> rows = kCompleteBoard;
     rows[0] = "5 3 4 6 7 8 9 1 5";
     rows[4] = "4 2 . 8 5 3 7 9 19";
     Board board = LoadedBoard(rows);
