@@ -31,7 +31,7 @@ void RunHandler(benchmark::State& state, const Position& position, const Handler
     }
 }
 
-std::vector<Handler> Handlers(FixedChooser& chooser)
+std::vector<Handler> Handlers(zifora::AnswerChooser& chooser)
 {
     const auto nothing = [](Form1&) {};
     return {
@@ -61,7 +61,7 @@ void RegisterAll()
         }
     });
     for (const Position& position : Positions()) {
-        auto chooser = std::make_shared<FixedChooser>(PositionPath(position.file));
+        auto chooser = std::make_shared<zifora::AnswerChooser>(PositionPath(position.file));
         for (const Handler& handler : Handlers(*chooser)) {
             benchmark::RegisterBenchmark((std::string(handler.name) + "/" + position.name).c_str(),
                 [&position, handler, chooser](

@@ -7,7 +7,7 @@ namespace {
 Form1 Loaded(const char* file)
 {
     Form1 form;
-    FixedChooser chooser(PositionPath(file));
+    AnswerChooser chooser(PositionPath(file));
     form.Los_Click(chooser);
     return form;
 }

@@ -11,20 +11,6 @@
 
 namespace zifora::bench {
 
-// Answers the open-file dialog with one fixed file.
-class FixedChooser final : public FileChooser {
-public:
-    explicit FixedChooser(std::string path = {})
-        : m_path(std::move(path))
-    {
-    }
-    void Answer(std::string path) { m_path = std::move(path); }
-    std::optional<std::string> ChooseFile(const FileDialogSettings& /*settings*/) override { return m_path; }
-
-private:
-    std::string m_path;
-};
-
 // The path of a position file kept beside the benchmarks.
 std::string PositionPath(const std::string& file);
 

@@ -22,7 +22,7 @@ using namespace zifora::bench;
 // The window under test, with the form it shows and the answer its file dialog gives.
 struct Ui {
     Form1 form;
-    FixedChooser chooser;
+    zifora::AnswerChooser chooser;
     zifora::MainWindow window {form, chooser};
 
     template <typename Widget> Widget* Control(const char* name) const
@@ -64,7 +64,7 @@ struct Click {
     const char* name;
     std::function<void(Form1&)> prepare;
     // What the click must do to the form, run on a copy to check that the click reached it.
-    std::function<void(Form1&, FixedChooser&)> expected;
+    std::function<void(Form1&, zifora::AnswerChooser&)> expected;
     std::function<void(Ui&)> click;
 };
 
@@ -73,22 +73,27 @@ std::vector<Click> Clicks()
     const auto nothing = [](Form1&) {};
     const auto button = [](const char* name) { return [name](Ui& ui) { ClickButton(ui, name); }; };
     return {
-        {"Datei", nothing, [](Form1& form, FixedChooser& chooser) { form.Los_Click(chooser); },
+        {"Datei", nothing, [](Form1& form, zifora::AnswerChooser& chooser) { form.Los_Click(chooser); },
             button("Los")},
-        {"Zellen", nothing, [](Form1& form, FixedChooser&) { form.Zellen_Click(); }, button("Zellen")},
-        {"Einzeln", nothing, [](Form1& form, FixedChooser&) { form.Einzelne_Click(); }, button("Einzelne")},
-        {"Dop2er", nothing, [](Form1& form, FixedChooser&) { form.D2er_Click(); }, button("D2er")},
-        {"Test", nothing, [](Form1& form, FixedChooser&) { form.Testen_Click(); }, button("Testen")},
-        {"Check1", nothing, [](Form1& form, FixedChooser&) { form.Check1_Click(); }, button("Check1")},
-        {"Ubernahme", TrialOn, [](Form1& form, FixedChooser&) { form.TestOK_Click(); }, button("TestOK")},
-        {"Reset", TrialOn, [](Form1& form, FixedChooser&) { form.Reset_Click(); }, button("Reset")},
+        {"Zellen", nothing, [](Form1& form, zifora::AnswerChooser&) { form.Zellen_Click(); },
+            button("Zellen")},
+        {"Einzeln", nothing, [](Form1& form, zifora::AnswerChooser&) { form.Einzelne_Click(); },
+            button("Einzelne")},
+        {"Dop2er", nothing, [](Form1& form, zifora::AnswerChooser&) { form.D2er_Click(); }, button("D2er")},
+        {"Test", nothing, [](Form1& form, zifora::AnswerChooser&) { form.Testen_Click(); }, button("Testen")},
+        {"Check1", nothing, [](Form1& form, zifora::AnswerChooser&) { form.Check1_Click(); },
+            button("Check1")},
+        {"Ubernahme", TrialOn, [](Form1& form, zifora::AnswerChooser&) { form.TestOK_Click(); },
+            button("TestOK")},
+        {"Reset", TrialOn, [](Form1& form, zifora::AnswerChooser&) { form.Reset_Click(); }, button("Reset")},
         {"Cell", AwayInTrialMode,
-            [](Form1& form, FixedChooser&) {
+            [](Form1& form, zifora::AnswerChooser&) {
                 const zifora::CellRef cell = EnteredCell(form);
                 form.Feld_EnterCell(cell.row, cell.column);
             },
             ClickCell},
-        {"Choice", ListShown, [](Form1& form, FixedChooser&) { form.wahl_Click(1); }, ClickFirstChoice},
+        {"Choice", ListShown, [](Form1& form, zifora::AnswerChooser&) { form.wahl_Click(1); },
+            ClickFirstChoice},
     };
 }
 
@@ -115,7 +120,7 @@ bool ClickReachesForm(Ui& ui, const Form1& start, const Click& click)
 void RunClick(benchmark::State& state, Ui& ui, const Position& position, const Click& click)
 {
     const Form1 start = position.make();
-    ui.chooser.Answer(PositionPath(position.file));
+    ui.chooser.answer = PositionPath(position.file);
     if (!ClickReachesForm(ui, start, click)) {
         state.SkipWithError("the click did not reach the form");
         return;
