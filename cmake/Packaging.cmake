@@ -51,9 +51,10 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${ZIFORA_PACKAGE_MAINTAINER}")
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-# dpkg-shlibdeps names the packages of the libraries the program links. Qt loads the plugin that talks to
-# the display at run time, out of sight of dpkg-shlibdeps, and without it the program opens no window.
+# dpkg-shlibdeps names the packages of the libraries the program links (Debian's libqt6gui6 also carries the
+# X11 platform plugin). The window's captions are laid out for a face with Arial's widths, which fontconfig
+# finds in Liberation Sans; without it a wider face may cut them off.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-qpa-plugins)
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS fonts-liberation2)
 
 include(CPack)
