@@ -7,10 +7,11 @@
 #include <array>
 #include <cassert>
 #include <cstdio>
-#include <filesystem>
+#include <fcntl.h>
 #include <memory>
 #include <optional>
-#include <system_error>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace zifora {
 namespace {
@@ -69,20 +70,24 @@ PuzzleRead ReadPuzzleFile(const std::string& path)
     if (path.empty()) {
         return LoadError {LoadErrorKind::Unreadable};
     }
-    // Devices, pipes and directories are refused before opening: /dev/zero would never end, and a pipe
-    // would block the window.
-    const std::filesystem::path file(path);
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(std::filesystem::status(file, error)) || error) {
+    // Opening never waits (a pipe would block the window) and the checks ask the opened file itself, so a
+    // file swapped for a device or a pipe after a look at its name cannot slip through. Devices, pipes and
+    // directories are refused before a byte is read: /dev/zero would never end.
+    const int descriptor = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (descriptor < 0) {
         return LoadError {LoadErrorKind::Unreadable};
     }
-    const std::uintmax_t size = std::filesystem::file_size(file, error);
-    if (!error && size > kMaxPuzzleFileBytes) {
-        return LoadError {LoadErrorKind::TooLarge};
-    }
-    const FileHandle handle(std::fopen(file.c_str(), "rb"));
+    const FileHandle handle(::fdopen(descriptor, "rb"));
     if (!handle) {
+        ::close(descriptor);
         return LoadError {LoadErrorKind::Unreadable};
+    }
+    struct stat status { };
+    if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode)) {
+        return LoadError {LoadErrorKind::Unreadable};
+    }
+    if (static_cast<std::uintmax_t>(status.st_size) > kMaxPuzzleFileBytes) {
+        return LoadError {LoadErrorKind::TooLarge};
     }
     // One byte past the limit tells a file that grew since its size was taken from one that fits.
     const std::optional<std::string> bytes = ReadAtMost(handle.get(), kMaxPuzzleFileBytes + 1);
