@@ -3,6 +3,7 @@
 // ZIFORA_SESSION_SEED picks other sessions (and files), ZIFORA_SESSION_EVENTS sets how many events in all.
 #include "form_session.h"
 #include "replay.h"
+#include "replayed.h"
 
 #include <cstdlib>
 #include <fstream>
@@ -118,25 +119,6 @@ TEST(RandomSessions, UserOnlySessionsChooseOnlyShownEntries)
         }
         ApplyToForm(form, event, folder);
     }
-}
-
-// What zifora-replay dumps for a script run from inside the folder, one line a dump.
-std::vector<std::string> Replayed(const std::string& script, const SessionFolder& folder)
-{
-    const std::filesystem::path here = std::filesystem::current_path();
-    std::filesystem::current_path(folder.Path());
-    std::istringstream in(script);
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = RunScript(in, out, err);
-    std::filesystem::current_path(here);
-    EXPECT_EQ(status, 0) << err.str();
-    std::vector<std::string> dumps;
-    std::istringstream lines(out.str());
-    for (std::string line; std::getline(lines, line);) {
-        dumps.push_back(line);
-    }
-    return dumps;
 }
 
 TEST(RandomSessions, FailureIsTheShortestPrefixAsAReplayableScript)

@@ -4,6 +4,7 @@
 // the model sessions after each event. ZIFORA_SESSION_SEED picks other sessions (and files),
 // ZIFORA_WINDOW_EVENTS sets how many events in all.
 #include "replay.h"
+#include "replayed.h"
 #include "window_session.h"
 
 #include <QListWidget>
@@ -109,22 +110,6 @@ TEST(WindowSessions, SameSeedMakesTheSameSession)
     EXPECT_FALSE(RunWindowSession(2, folder, 150, Recording(other)).failure);
     EXPECT_EQ(first, again);
     EXPECT_NE(first, other);
-}
-
-std::vector<std::string> Replayed(const std::string& script, const SessionFolder& folder)
-{
-    const std::filesystem::path here = std::filesystem::current_path();
-    std::filesystem::current_path(folder.Path());
-    std::istringstream in(script);
-    std::ostringstream out, err;
-    EXPECT_EQ(RunScript(in, out, err), 0) << err.str();
-    std::filesystem::current_path(here);
-    std::vector<std::string> dumps;
-    std::istringstream lines(out.str());
-    for (std::string line; std::getline(lines, line);) {
-        dumps.push_back(line);
-    }
-    return dumps;
 }
 
 TEST(WindowSessions, BrokenPromiseIsTheShortestPrefixAsAReplayableScript)
