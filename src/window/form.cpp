@@ -6,6 +6,7 @@
 #include "files/puzzle_file.h"
 #include "solve/steps.h"
 
+#include <utility>
 #include <variant>
 
 namespace zifora {
@@ -42,12 +43,30 @@ void Form1::Los_Click(FileChooser& chooser)
     }
     const PuzzleRead read = ReadPuzzleFile(*path);
     if (const auto* error = std::get_if<LoadError>(&read)) {
-        m_state.Text1.text = LoadErrorMessage(*error, *path);
+        ShowRefusal(LoadErrorMessage(*error, *path));
         return;
     }
     m_state.board.FileName = *path;
     m_state.Text2.text = *path;
-    ApplyPuzzle(m_state.board, std::get<Puzzle>(read));
+    ShowPuzzle(std::get<Puzzle>(read));
+}
+
+void Form1::ShowRefusal(std::string message)
+{
+    m_state.Text1.text = std::move(message);
+    m_text1ShowsRefusal = true;
+}
+
+void Form1::ShowPuzzle(const Puzzle& puzzle)
+{
+    // The list holds the old puzzle's candidates: a choice from it could put a ruled-out digit on the board.
+    m_state.wahl.visible = false;
+    // An old refusal above the new board would read as this load's failure; a test report stays.
+    if (m_text1ShowsRefusal) {
+        m_state.Text1.text.clear();
+        m_text1ShowsRefusal = false;
+    }
+    ApplyPuzzle(m_state.board, puzzle);
 }
 
 void Form1::Zellen_Click()
@@ -68,8 +87,8 @@ void Form1::D2er_Click()
 
 void Form1::Testen_Click()
 {
-    m_state.Text1.text.clear();
     m_state.Text1.text = ConsistencyReport(m_state.board);
+    m_text1ShowsRefusal = false;
 }
 
 } // namespace zifora

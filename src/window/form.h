@@ -6,8 +6,11 @@
 #include "window/file_chooser.h"
 
 #include <optional>
+#include <string>
 
 namespace zifora {
+
+struct Puzzle;
 
 struct CellRef {
     int row;
@@ -40,11 +43,17 @@ public:
 private:
     void Form_Load();
     void EnterCell();
+    // Shows why a load was refused; nothing else changes.
+    void ShowRefusal(std::string message);
+    // Commits a checked puzzle to the board, as every successful load does.
+    void ShowPuzzle(const Puzzle& puzzle);
 
     FormState m_state;
     SolveTables m_tables;
     // The cell for which wahl was last filled: a choice goes there, wherever the current cell is by then.
     std::optional<CellRef> m_listCell;
+    // Text1 still shows the message of a refused load, which the next good load takes away.
+    bool m_text1ShowsRefusal = false;
 };
 
 } // namespace zifora

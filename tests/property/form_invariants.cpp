@@ -320,6 +320,14 @@ std::string FormInvariants::CheckLoad(
     untouched.board = before.board;
     untouched.board.TestMode = after.board.TestMode;
     untouched.Text2 = before.Text2;
+    // A good load hides the old list and takes a refusal's message away (issue 13).
+    if (after.wahl.visible) {
+        return "loading " + file.name + " left the old list shown";
+    }
+    untouched.wahl.visible = before.wahl.visible;
+    if (after.Text1.text.empty() && before.Text1.text.rfind("Fehler: ", 0) == 0) {
+        untouched.Text1 = before.Text1;
+    }
     if (std::string broken = Unchanged(before, untouched, "loading " + file.name + " "); !broken.empty()) {
         return broken;
     }

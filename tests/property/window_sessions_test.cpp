@@ -112,32 +112,6 @@ TEST(WindowSessions, SameSeedMakesTheSameSession)
     EXPECT_NE(first, other);
 }
 
-TEST(WindowSessions, BrokenPromiseIsTheShortestPrefixAsAReplayableScript)
-{
-    SessionFolder folder(11);
-    // A stand-in for a promise broken late in a session: a digit chosen for a cell that already had one.
-    const StepCheckFactory secondChoice = [](const SessionFolder&) -> StepCheck {
-        return [](const FormState& before, const FormState& after, const Event& event) {
-            const Grid& feld = before.board.Feld;
-            const bool wasTrial = before.board.CellState(feld.Row(), feld.Col()) == kTrial;
-            return event.kind == EventKind::Choose && event.index > 0 && wasTrial && after.board.TestMode
-                ? std::string("a second digit for a trial cell\nover two lines")
-                : std::string();
-        };
-    };
-    const WindowSessionResult result = RunWindowSession(5, folder, 2000, secondChoice);
-    ASSERT_TRUE(result.failure.has_value());
-    const SessionFailure& failure = *result.failure;
-    EXPECT_TRUE(failure.reproduced);
-    EXPECT_EQ(failure.events.back().kind, EventKind::Choose);
-
-    const std::string script = ReplayScript(failure, folder);
-    EXPECT_NE(script.find("trial cell | over two lines"), std::string::npos) << script;
-    const std::vector<std::string> dumps = Replayed(script, folder);
-    ASSERT_EQ(dumps.size(), 1U);
-    EXPECT_NE(dumps[0].find("\"testMode\":true"), std::string::npos);
-}
-
 TEST(WindowSessions, WidgetsDifferNamesTheWidgetThatStrays)
 {
     SessionFolder folder(3);

@@ -229,18 +229,6 @@ TEST_F(DigitChoice, LeavesAPermanentCellAloneAndHidesTheList)
     EXPECT_EQ(form.State(), expected);
 }
 
-TEST_F(DigitChoice, AfterALoadMadeTheListCellGivenChangesNothing)
-{
-    ShowListOverRectangle();
-    const ListBox shown = wahl();
-    Load(kSolved);
-    EXPECT_EQ(wahl(), shown); // a load leaves the list alone
-    const Form1 loaded = form;
-    form.wahl_Click(2);
-    EXPECT_FALSE(wahl().visible);
-    EXPECT_EQ(board(), loaded.State().board);
-}
-
 TEST_F(DigitChoice, IgnoresChoicesTheListCannotOffer)
 {
     ShowListOverRectangle();
