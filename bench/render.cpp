@@ -120,7 +120,7 @@ bool ClickReachesForm(Ui& ui, const Form1& start, const Click& click)
 void RunClick(benchmark::State& state, Ui& ui, const Position& position, const Click& click)
 {
     const Form1 start = position.make();
-    ui.chooser.answer = PositionPath(position.file);
+    ui.chooser.SetAnswer(PositionPath(position.file));
     if (!ClickReachesForm(ui, start, click)) {
         state.SkipWithError("the click did not reach the form");
         return;

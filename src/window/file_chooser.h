@@ -22,24 +22,24 @@ protected:
     FileChooser& operator=(const FileChooser&) = default;
 };
 
-// Closes the dialog as told beforehand: Open with answer, or Cancel when there is none. The replay tool,
-// the tests and the benchmarks answer the dialog with it; it keeps the settings it was last shown.
+// Closes the dialog as told beforehand: Open with the answer, or Cancel when there is none. The replay tool,
+// the tests and the benchmarks answer the dialog with it.
 class AnswerChooser final : public FileChooser {
 public:
     explicit AnswerChooser(std::optional<std::string> answer = std::nullopt)
-        : answer(std::move(answer))
+        : m_answer(std::move(answer))
     {
     }
-    std::optional<std::string> ChooseFile(const FileDialogSettings& settings) override
+    std::optional<std::string> ChooseFile(const FileDialogSettings& /*settings*/) override
     {
-        lastShown = settings;
-        ++timesShown;
-        return answer;
+        return m_answer;
     }
 
-    std::optional<std::string> answer;
-    std::optional<FileDialogSettings> lastShown;
-    int timesShown = 0;
+    const std::optional<std::string>& Answer() const { return m_answer; }
+    void SetAnswer(std::optional<std::string> answer) { m_answer = std::move(answer); }
+
+private:
+    std::optional<std::string> m_answer;
 };
 
 } // namespace zifora

@@ -3,6 +3,8 @@
 #include "window/form.h"
 
 #include <gtest/gtest.h>
+#include <utility>
+#include <vector>
 
 namespace zifora {
 namespace {
@@ -11,14 +13,32 @@ const FileDialogSettings kPuzzleDialog {"Text (*.txt)|*.txt|alle (*.*)|*.*", 1};
 const std::string kPuzzle = "530070000\n600195000\n098000060\n800060003\n400803001\n"
                             "700020006\n060000280\n000419005\n000080079\n";
 
+// Answers the dialog with a fixed path (or Cancel) and remembers what it was asked.
+class RecordingChooser final : public FileChooser {
+public:
+    explicit RecordingChooser(std::optional<std::string> answer)
+        : m_answer(std::move(answer))
+    {
+    }
+    std::optional<std::string> ChooseFile(const FileDialogSettings& settings) override
+    {
+        shown.push_back(settings);
+        return m_answer;
+    }
+
+    std::vector<FileDialogSettings> shown;
+
+private:
+    std::optional<std::string> m_answer;
+};
+
 class LoadPuzzleFile : public test::TempFolderTest {
 protected:
     void Load(const std::optional<std::string>& path)
     {
-        AnswerChooser chooser(path);
+        RecordingChooser chooser(path);
         m_form.Los_Click(chooser);
-        EXPECT_EQ(chooser.lastShown, kPuzzleDialog);
-        EXPECT_EQ(chooser.timesShown, 1);
+        EXPECT_EQ(chooser.shown, std::vector {kPuzzleDialog});
     }
 
     // A puzzle in the middle of trial play: a digit chosen by hand, the list shown over another cell.

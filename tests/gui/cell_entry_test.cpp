@@ -93,7 +93,7 @@ TEST_F(CellEntry, ListOverTheBottomRowStaysInsideTheWindow)
 TEST_F(CellEntry, ProgramMovesOfTheCurrentCellNeverReachTheForm)
 {
     AnswerChooser twinChooser;
-    twinChooser.answer = GuiTestFile("easy.txt");
+    twinChooser.SetAnswer(GuiTestFile("easy.txt"));
     Form1 twin;
     QSignalSpy moves(Feld()->selectionModel(), &QItemSelectionModel::currentChanged);
 

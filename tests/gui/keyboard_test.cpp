@@ -94,10 +94,10 @@ TEST_F(Keyboard, TabVisitsTheEnabledShownControlsInTheWindowsOrder)
 
 TEST_F(Keyboard, WholeTrialStoryWithKeysOnly)
 {
-    chooser.answer = GuiTestFile("easy.txt");
+    chooser.SetAnswer(GuiTestFile("easy.txt"));
     TabTo("Los");
     Press(Qt::Key_Space);
-    ASSERT_EQ(Model().FileName, *chooser.answer);
+    ASSERT_EQ(Model().FileName, *chooser.Answer());
     EXPECT_EQ(Model().Feld.TextMatrix(1, 1), "3");
     EXPECT_EQ(Model().CellState(1, 1), kPlaced);
 

@@ -164,7 +164,7 @@ void WindowTest::Do(const std::string& action)
     } else if (std::string key; verb == "key" && words >> name >> key && keys.count(key) == 1) {
         QTest::keyClick(Control<QWidget>(name.c_str()), keys.at(key));
     } else if (verb == "load" && words >> name) {
-        chooser.answer = GuiTestFile(name);
+        chooser.SetAnswer(GuiTestFile(name));
         QTest::mouseClick(Control<QWidget>("Los"), Qt::LeftButton);
     } else {
         ADD_FAILURE() << "not an action: " << action;

@@ -52,10 +52,10 @@ Made WindowUser::Make(const Event& event, Input preferred)
 {
     switch (event.kind) {
     case EventKind::Load:
-        m_answer.answer = m_folder.PathOf(m_folder.Files()[event.file]);
+        m_answer.SetAnswer(m_folder.PathOf(m_folder.Files()[event.file]));
         return Push(*Named<QPushButton>(m_window, "Los"), preferred);
     case EventKind::Cancel:
-        m_answer.answer.reset();
+        m_answer.SetAnswer(std::nullopt);
         return Push(*Named<QPushButton>(m_window, "Los"), preferred);
     case EventKind::Click:
         return Push(*Named<QWidget>(m_window, ButtonText(event.button)), preferred);
