@@ -125,9 +125,7 @@ void MarkSolvedCells(Board& board)
             if (board.Feld.Text().size() != 1) {
                 continue;
             }
-            board.Feld.SetCellBackColor(board.TestMode ? Colour::Magenta : Colour::Cyan);
-            board.Feld.SetCellFontBold(Weight::Bold);
-            board.Feld.SetCellAlignment(Alignment::Center);
+            board.Feld.SetCellLook(board.TestMode ? kTrialPlacementLook : kPlacedLook);
             board.CellState(row, column) = board.TestMode ? kTrial : kPlaced;
         }
     }

@@ -33,6 +33,14 @@ void Grid::SetCurrent(int row, int column)
     m_col = column;
 }
 
+void Grid::SetCellLook(const LookChange& change)
+{
+    CellLook& cell = At(m_row, m_col).look;
+    cell.back = change.back;
+    cell.weight = change.weight.value_or(cell.weight);
+    cell.align = change.align;
+}
+
 void Grid::Clear()
 {
     for (auto& line : m_cells) {

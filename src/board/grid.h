@@ -43,9 +43,8 @@ public:
     void SetCurrent(int row, int column);
     const std::string& Text() const { return TextMatrix(m_row, m_col); }
     void SetText(std::string_view text) { SetTextMatrix(m_row, m_col, text); }
-    void SetCellBackColor(Colour colour) { CurrentLook().back = colour; }
-    void SetCellFontBold(Weight weight) { CurrentLook().weight = weight; }
-    void SetCellAlignment(Alignment align) { CurrentLook().align = align; }
+    // Changes the current cell's look: its background, its weight where the change has one, its alignment.
+    void SetCellLook(const LookChange& change);
 
     // Empties every text and returns every non-fixed cell to the normal look.
     void Clear();

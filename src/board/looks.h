@@ -52,4 +52,20 @@ struct CellLook {
     friend bool operator==(const CellLook&, const CellLook&) = default;
 };
 
+// What a code change does to a cell's look (the two belong together). Without a weight, the cell keeps its own.
+struct LookChange {
+    Colour back;
+    std::optional<Weight> weight;
+    Alignment align;
+};
+
+// A digit of the puzzle file; a single candidate placed, outside and in trial mode; a digit chosen from the
+// list; a trial placement accepted; a cell reverted to open.
+constexpr LookChange kGivenLook {Colour::Yellow, Weight::Bold, Alignment::Center};
+constexpr LookChange kPlacedLook {Colour::Cyan, Weight::Bold, Alignment::Center};
+constexpr LookChange kTrialPlacementLook {Colour::Magenta, Weight::Bold, Alignment::Center};
+constexpr LookChange kTrialChoiceLook {Colour::Red, std::nullopt, Alignment::Center};
+constexpr LookChange kAcceptedLook {Colour::Green, std::nullopt, Alignment::Center};
+constexpr LookChange kDiscardedLook {Colour::White, Weight::Normal, Alignment::Right};
+
 } // namespace zifora

@@ -54,9 +54,7 @@ void PlaceGiven(Board& board, int row, int column, std::uint8_t digit)
     assert(digit >= 1 && digit <= 9);
     board.CellState(row, column) = kPlaced;
     board.Feld.SetCurrent(row, column);
-    board.Feld.SetCellBackColor(Colour::Yellow);
-    board.Feld.SetCellFontBold(Weight::Bold);
-    board.Feld.SetCellAlignment(Alignment::Center);
+    board.Feld.SetCellLook(kGivenLook);
     board.Feld.SetText(std::string(1, static_cast<char>('0' + digit)));
     ++board.SolvedCount;
     board.Label2.caption = std::to_string(board.SolvedCount);

@@ -78,8 +78,7 @@ void Form1::wahl_Click(int index)
     if (index == 0) {
         wahl.visible = false;
     } else {
-        board.Feld.SetCellBackColor(Colour::Red);
-        board.Feld.SetCellAlignment(Alignment::Center);
+        board.Feld.SetCellLook(kTrialChoiceLook);
         board.CellState(row, column) = kTrial;
         board.Feld.SetText(wahl.items[static_cast<std::size_t>(index)]);
     }
@@ -117,9 +116,7 @@ void Form1::Reset_Click()
                 continue;
             }
             feld.SetCurrent(row, column);
-            feld.SetCellBackColor(Colour::White);
-            feld.SetCellFontBold(Weight::Normal);
-            feld.SetCellAlignment(Alignment::Right);
+            feld.SetCellLook(kDiscardedLook);
             feld.SetText("");
             board.CellState(row, column) = kOpen;
         }
@@ -141,8 +138,7 @@ void Form1::TestOK_Click()
                 continue;
             }
             feld.SetCurrent(row, column);
-            feld.SetCellBackColor(Colour::Green);
-            feld.SetCellAlignment(Alignment::Center);
+            feld.SetCellLook(kAcceptedLook);
             board.CellState(row, column) = kPlaced;
         }
     }

@@ -151,7 +151,7 @@ TEST(ComputeCandidates, RewritesOpenCellsOnlyAndPlacesNothing)
     });
     board.CellState(1, 7) = kTrial;
     board.Feld.SetCurrent(1, 7);
-    board.Feld.SetCellBackColor(Colour::Red);
+    board.Feld.SetCellLook({Colour::Red, std::nullopt, board.Feld.Look(1, 7).align});
     board.Feld.SetCurrent(3, 3);
     ComputeCandidates(board);
     EXPECT_EQ(board.Feld.TextMatrix(1, 9), "89") << "narrowed candidates come back in full";

@@ -13,9 +13,7 @@ TEST(Grid, CurrentCellAddressesTextAndLook)
     EXPECT_EQ(board.Feld.Col(), 1);
     board.Feld.SetCurrent(4, 7);
     board.Feld.SetText("5");
-    board.Feld.SetCellBackColor(Colour::Yellow);
-    board.Feld.SetCellFontBold(Weight::Bold);
-    board.Feld.SetCellAlignment(Alignment::Center);
+    board.Feld.SetCellLook({Colour::Yellow, Weight::Bold, Alignment::Center});
     board.Feld.SetTextMatrix(2, 2, "13");
     EXPECT_EQ(board.Feld.TextMatrix(4, 7), "5");
     EXPECT_EQ(board.Feld.Look(4, 7), (CellLook {Colour::Yellow, Weight::Bold, Alignment::Center}));
@@ -29,7 +27,7 @@ TEST(Grid, ClearEmptiesTextsAndLooksButKeepsItsShape)
     board.Feld.SetTextMatrix(0, 3, "12");
     board.Feld.SetCurrent(9, 9);
     board.Feld.SetText("8");
-    board.Feld.SetCellBackColor(Colour::Cyan);
+    board.Feld.SetCellLook({Colour::Cyan, Weight::Bold, Alignment::Center});
     board.Feld.Clear();
     EXPECT_EQ(board.Feld.TextMatrix(0, 3), "");
     EXPECT_EQ(board.Feld.TextMatrix(9, 9), "");

@@ -66,7 +66,7 @@ TEST(ApplyPuzzle, PuzzleWithoutGivenCellLeavesLabelColourAndCurrentCell)
         "37 . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .",
         ". . . . . . . . .", ". . . . . . . . 4"});
     board.Feld.SetCurrent(2, 5);
-    board.Feld.SetCellBackColor(Colour::White);
+    board.Feld.SetCellLook({Colour::White, std::nullopt, board.Feld.Look(2, 5).align});
     board.Label2 = {"OK", Colour::Red};
     ApplyPuzzle(board, Puzzle {});
     for (int row = 1; row <= 9; ++row) {

@@ -37,12 +37,9 @@ Grid SampleGrid()
         grid.SetTextMatrix(row, column, text);
     }
     grid.SetCurrent(5, 5);
-    grid.SetCellBackColor(Colour::Yellow);
-    grid.SetCellFontBold(Weight::Bold);
-    grid.SetCellAlignment(Alignment::Center);
+    grid.SetCellLook({Colour::Yellow, Weight::Bold, Alignment::Center});
     grid.SetCurrent(6, 2);
-    grid.SetCellBackColor(Colour::Cyan);
-    grid.SetCellAlignment(Alignment::Right);
+    grid.SetCellLook({Colour::Cyan, std::nullopt, Alignment::Right});
     grid.SetCurrent(1, 1);
     return grid;
 }
@@ -140,7 +137,7 @@ TEST_F(GridViewTest, ScreenFollowsChangedCellsAndAWidgetGoneStale)
 {
     const QImage before = OnScreen();
     grid.SetCurrent(9, 9);
-    grid.SetCellBackColor(Colour::Magenta);
+    grid.SetCellLook({Colour::Magenta, std::nullopt, grid.Look(9, 9).align});
     grid.SetCurrent(1, 1);
     Render();
     EXPECT_EQ(OnScreenAt(9, 9, {3, 3}), QColor(255, 0, 255));

@@ -79,7 +79,7 @@ TEST_F(FormInvariantsTest, GivenAndPlacedDigitsChangeOnlyThroughALoad)
     EXPECT_NE(Spoiled(kZellen,
                   [](FormState& s) {
                       s.board.Feld.SetCurrent(1, 1);
-                      s.board.Feld.SetCellBackColor(Colour::Red);
+                      s.board.Feld.SetCellLook({Colour::Red, std::nullopt, s.board.Feld.Look(1, 1).align});
                   }),
         "");
     EXPECT_NE(Spoiled(kZellen, [](FormState& s) { s.board.CellState(1, 3) = kOpen; }), "");

@@ -25,9 +25,8 @@ inline void MarkPlaced(Board& board, int row, int column, std::string_view digit
 {
     board.Feld.SetTextMatrix(row, column, digit);
     board.Feld.SetCurrent(row, column);
-    board.Feld.SetCellBackColor(board.TestMode ? Colour::Magenta : Colour::Cyan);
-    board.Feld.SetCellFontBold(Weight::Bold);
-    board.Feld.SetCellAlignment(Alignment::Center);
+    board.Feld.SetCellLook(
+        {board.TestMode ? Colour::Magenta : Colour::Cyan, Weight::Bold, Alignment::Center});
     board.CellState(row, column) = board.TestMode ? kTrial : kPlaced;
 }
 
