@@ -5,25 +5,16 @@
 
 namespace zifora {
 
-Grid::Grid(TwipRect bounds, int fixedRows, int fixedColumns)
+Grid::Grid(TwipRect bounds, int rows, int cols, int fixedRows, int fixedColumns)
     : m_bounds(bounds)
+    , m_rows(rows)
+    , m_cols(cols)
     , m_fixedRows(fixedRows)
     , m_fixedCols(fixedColumns)
     , m_row(fixedRows)
     , m_col(fixedColumns)
 {
-}
-
-void Grid::SetRows(int rows)
-{
-    assert(rows > m_fixedRows && rows <= kMaxSize);
-    m_rows = rows;
-}
-
-void Grid::SetCols(int cols)
-{
-    assert(cols > m_fixedCols && cols <= kMaxSize);
-    m_cols = cols;
+    assert(rows > fixedRows && rows <= kMaxSize && cols > fixedColumns && cols <= kMaxSize);
 }
 
 void Grid::SetCurrent(int row, int column)

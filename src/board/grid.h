@@ -24,12 +24,12 @@ class Grid {
 public:
     static constexpr int kMaxSize = 10;
 
-    Grid(TwipRect bounds, int fixedRows, int fixedColumns);
+    // A grid of rows x cols cells, the first fixedRows rows and fixedColumns columns fixed; both at most
+    // kMaxSize. The current cell starts on the first cell that is not fixed.
+    Grid(TwipRect bounds, int rows, int cols, int fixedRows, int fixedColumns);
 
     int Rows() const { return m_rows; }
     int Cols() const { return m_cols; }
-    void SetRows(int rows);
-    void SetCols(int cols);
     int FixedRows() const { return m_fixedRows; }
     int FixedCols() const { return m_fixedCols; }
 
@@ -88,8 +88,8 @@ private:
 
     std::array<std::array<Cell, kMaxSize>, kMaxSize> m_cells {};
     TwipRect m_bounds;
-    int m_rows = kMaxSize;
-    int m_cols = kMaxSize;
+    int m_rows;
+    int m_cols;
     int m_fixedRows;
     int m_fixedCols;
     int m_row;

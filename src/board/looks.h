@@ -52,7 +52,8 @@ struct CellLook {
     friend bool operator==(const CellLook&, const CellLook&) = default;
 };
 
-// What a code change does to a cell's look (the two belong together). Without a weight, the cell keeps its own.
+// What a code change does to a cell's look (the two belong together). Without a weight, the cell keeps its
+// own.
 struct LookChange {
     Colour back;
     std::optional<Weight> weight;

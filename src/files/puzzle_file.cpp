@@ -40,15 +40,6 @@ std::optional<std::string> ReadAtMost(std::FILE* file, std::size_t limit)
     return bytes;
 }
 
-void ResetFeld(Grid& feld)
-{
-    feld.Clear();
-    feld.SetRows(10);
-    feld.SetCols(10);
-    feld.SetFixedAlignmentAll(Alignment::Center);
-    feld.SetBackColorFixed(Colour::Green);
-}
-
 void PlaceGiven(Board& board, int row, int column, std::uint8_t digit)
 {
     assert(digit >= 1 && digit <= 9);
@@ -56,9 +47,6 @@ void PlaceGiven(Board& board, int row, int column, std::uint8_t digit)
     board.Feld.SetCurrent(row, column);
     board.Feld.SetCellLook(kGivenLook);
     board.Feld.SetText(std::string(1, static_cast<char>('0' + digit)));
-    ++board.SolvedCount;
-    board.Label2.caption = std::to_string(board.SolvedCount);
-    board.Label2.back = Colour::Window;
 }
 
 } // namespace
@@ -121,18 +109,26 @@ std::string LoadErrorMessage(const LoadError& error, std::string_view path)
 
 void ApplyPuzzle(Board& board, const Puzzle& puzzle)
 {
-    ResetFeld(board.Feld);
+    board.Feld.Clear();
+    // Only a load centres the header texts: before the first one they keep the grid's own alignment.
+    board.Feld.SetFixedAlignmentAll(Alignment::Center);
+    bool given = false;
     for (int row = 1; row <= 9; ++row) {
         for (int column = 1; column <= 9; ++column) {
             const std::uint8_t digit = puzzle.Digit(row, column);
             if (digit != 0) {
                 PlaceGiven(board, row, column, digit);
+                given = true;
             } else {
                 board.CellState(row, column) = kOpen;
             }
         }
     }
-    UpdateMissing(board);
+    // The count grows on the window colour while the givens are read, so a load with a given takes the red
+    // of a full board off Label2; the recount puts it back when the new board is full too.
+    if (given) {
+        board.Label2.back = Colour::Window;
+    }
     ComputeCandidates(board);
 }
 

@@ -45,7 +45,7 @@ PuzzleRead ParsePuzzle(std::string_view bytes);
 std::string LoadErrorMessage(const LoadError& error, std::string_view path);
 
 // Puts a checked puzzle on the board: given cells yellow, bold and centred, the current cell left on the last
-// given cell, then UpdateMissing and ComputeCandidates.
+// given cell, then ComputeCandidates, which brings the summaries up to date first.
 void ApplyPuzzle(Board& board, const Puzzle& puzzle);
 
 } // namespace zifora

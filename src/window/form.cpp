@@ -6,6 +6,7 @@
 #include "files/puzzle_file.h"
 #include "solve/steps.h"
 
+#include <string>
 #include <utility>
 #include <variant>
 
@@ -15,21 +16,11 @@ Form1::Form1()
     Form_Load();
 }
 
+// The board comes with its grids set up and SolvedCount at 0; start-up sets the other controls.
 void Form1::Form_Load()
 {
-    Board& board = m_state.board;
     m_state.Text2.text.clear();
-    board.Feld.SetRows(10);
-    board.Feld.SetCols(10);
-    board.Feld.SetBackColorFixed(Colour::Green);
-    board.Gruppe.SetRows(3);
-    board.Gruppe.SetCols(3);
-    board.Gruppe.SetColWidthAll(kGruppeCellWidth);
-    board.Gruppe.SetRowHeightAll(kGruppeCellHeight);
-    board.Gruppe.SetColAlignmentAll(Alignment::Center);
-    board.Gruppe.SetBackColor(Colour::Green);
-    board.SolvedCount = 0;
-    board.Label2.caption = "0";
+    m_state.board.Label2.caption = std::to_string(m_state.board.SolvedCount);
     m_state.Reset.enabled = false;
     m_state.TestOK.enabled = false;
 }

@@ -82,7 +82,6 @@ void Form1::wahl_Click(int index)
         board.CellState(row, column) = kTrial;
         board.Feld.SetText(wahl.items[static_cast<std::size_t>(index)]);
     }
-    UpdateMissing(board);
     MarkSolvedCells(board);
 }
 
@@ -121,7 +120,6 @@ void Form1::Reset_Click()
             board.CellState(row, column) = kOpen;
         }
     }
-    UpdateMissing(board);
     ComputeCandidates(board);
 }
 
