@@ -2,6 +2,7 @@
 #include "board/bookkeeping.h"
 
 #include "board/box.h"
+#include "board/digits.h"
 
 #include <array>
 #include <string>
@@ -16,8 +17,8 @@ public:
     void Collect(std::string_view text)
     {
         for (char character : text) {
-            if (character >= '1' && character <= '9') {
-                m_present[static_cast<std::size_t>(character - '1')] = true;
+            if (IsDigit(character)) {
+                m_present[Index(DigitValue(character))] = true;
             }
         }
     }
@@ -25,23 +26,20 @@ public:
     std::string_view Text()
     {
         std::size_t length = 0;
-        for (std::size_t digit = 0; digit < 9; ++digit) {
-            if (!m_present[digit]) {
-                m_text[length++] = static_cast<char>('1' + digit);
+        for (int value = 1; value <= 9; ++value) {
+            if (!m_present[Index(value)]) {
+                m_text[length++] = DigitCharacter(value);
             }
         }
         return {m_text.data(), length};
     }
 
 private:
+    static std::size_t Index(int value) { return static_cast<std::size_t>(value - 1); }
+
     std::array<bool, 9> m_present {};
     std::array<char, 9> m_text {};
 };
-
-bool Contains(std::string_view text, char character)
-{
-    return text.find(character) != std::string_view::npos;
-}
 
 } // namespace
 
@@ -70,13 +68,11 @@ void UpdateMissing(Board& board)
     for (int boxColumn = 0; boxColumn < 3; ++boxColumn) {
         for (int boxRow = 0; boxRow < 3; ++boxRow) {
             MissingDigits missing;
-            for (int i = 0; i < 3; ++i) {
-                for (int j = 0; j < 3; ++j) {
-                    const int row = 3 * boxRow + i + 1;
-                    const int column = 3 * boxColumn + j + 1;
-                    if (IsPlaced(board.CellState(row, column))) {
-                        missing.Collect(board.Feld.TextMatrix(row, column));
-                    }
+            for (int position = 1; position <= 9; ++position) {
+                const int row = RowOfBoxPosition(boxRow, position);
+                const int column = ColumnOfBoxPosition(boxColumn, position);
+                if (IsPlaced(board.CellState(row, column))) {
+                    missing.Collect(board.Feld.TextMatrix(row, column));
                 }
             }
             board.Gruppe.SetTextMatrix(boxRow, boxColumn, missing.Text());

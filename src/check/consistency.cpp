@@ -3,6 +3,7 @@
 
 #include "board/bookkeeping.h"
 #include "board/box.h"
+#include "board/digits.h"
 
 #include <cstddef>
 #include <string_view>
@@ -11,11 +12,6 @@ namespace zifora {
 namespace {
 
 constexpr std::string_view kLineBreak = "\r\n";
-
-char DigitOf(int index)
-{
-    return static_cast<char>('0' + index);
-}
 
 // The missing string was just rebuilt from the same placed cells, so 9 minus its length is the number of
 // different digits among them; with one digit per placed cell it differs from the number of characters
@@ -33,7 +29,7 @@ std::size_t PlacedLength(const Board& board, int row, int column)
 void AppendFinding(std::string& report, std::string_view what, int index)
 {
     report += what;
-    report += DigitOf(index);
+    report += DigitCharacter(index);
     report += " doppel";
     report += kLineBreak;
 }
@@ -46,9 +42,9 @@ void CheckRows(const Board& board, std::string& report)
         for (int column = 1; column <= 9; ++column) {
             if (board.Feld.TextMatrix(row, column).empty()) {
                 report += "Fehler: Feld leer ";
-                report += DigitOf(row);
+                report += DigitCharacter(row);
                 report += " | ";
-                report += DigitOf(column);
+                report += DigitCharacter(column);
                 report += kLineBreak;
             }
             placed += PlacedLength(board, row, column);

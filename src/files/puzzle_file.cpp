@@ -2,6 +2,7 @@
 #include "files/puzzle_file.h"
 
 #include "board/bookkeeping.h"
+#include "board/digits.h"
 
 #include <algorithm>
 #include <array>
@@ -42,11 +43,12 @@ std::optional<std::string> ReadAtMost(std::FILE* file, std::size_t limit)
 
 void PlaceGiven(Board& board, int row, int column, std::uint8_t digit)
 {
-    assert(digit >= 1 && digit <= 9);
+    const char character = DigitCharacter(digit);
+    assert(IsDigit(character));
     board.CellState(row, column) = kPlaced;
     board.Feld.SetCurrent(row, column);
     board.Feld.SetCellLook(kGivenLook);
-    board.Feld.SetText(std::string(1, static_cast<char>('0' + digit)));
+    board.Feld.SetText(std::string_view(&character, 1));
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "board/digits.h"
 #include "files/puzzle_file.h"
 
 #include <optional>
@@ -55,15 +56,12 @@ std::size_t ContentLines(const std::vector<std::string_view>& lines)
     return count;
 }
 
-std::uint8_t DigitOf(char character)
-{
-    return character >= '1' && character <= '9' ? static_cast<std::uint8_t>(character - '0') : 0;
-}
-
 void ReadRow(std::string_view cells, std::size_t row, Puzzle& puzzle)
 {
     for (std::size_t column = 0; column < kRowLength; ++column) {
-        puzzle.digits[row * kRowLength + column] = DigitOf(cells[column]);
+        const char cell = cells[column];
+        puzzle.digits[row * kRowLength + column]
+            = IsDigit(cell) ? static_cast<std::uint8_t>(DigitValue(cell)) : 0;
     }
 }
 

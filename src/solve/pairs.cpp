@@ -2,7 +2,6 @@
 #include "board/bookkeeping.h"
 #include "board/box.h"
 #include "solve/steps.h"
-#include "solve/unit_text.h"
 
 #include <cstdint>
 #include <string>

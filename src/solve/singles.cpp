@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "board/bookkeeping.h"
 #include "board/box.h"
+#include "board/digits.h"
 #include "solve/steps.h"
-#include "solve/unit_text.h"
 
 #include <array>
 #include <cstdint>
@@ -12,14 +12,21 @@
 namespace zifora {
 namespace {
 
+// True when digit is found and a second search, one character after the first match, finds nothing.
+bool OccursOnce(std::string_view text, char digit)
+{
+    const std::size_t first = text.find(digit);
+    return first != std::string_view::npos && text.find(digit, first + 1) == std::string_view::npos;
+}
+
 // The digits 1..9 that occur exactly once in a text, one bit each; other characters are left out.
 std::uint16_t DigitsOccurringOnce(std::string_view text)
 {
     std::uint16_t seen = 0;
     std::uint16_t repeated = 0;
     for (const char character : text) {
-        if (character >= '1' && character <= '9') {
-            const auto bit = static_cast<std::uint16_t>(1U << (character - '0'));
+        if (IsDigit(character)) {
+            const auto bit = static_cast<std::uint16_t>(1U << DigitValue(character));
             repeated |= seen & bit;
             seen |= bit;
         }
@@ -37,8 +44,8 @@ struct CapturedLines {
 
 bool UniqueIn(std::uint16_t once, std::string_view joined, char digit)
 {
-    if (digit >= '1' && digit <= '9') {
-        return (once >> (digit - '0') & 1U) != 0;
+    if (IsDigit(digit)) {
+        return (once >> DigitValue(digit) & 1U) != 0;
     }
     return OccursOnce(joined, digit);
 }
