@@ -46,7 +46,8 @@ public:
     // Changes the current cell's look: its background, its weight where the change has one, its alignment.
     void SetCellLook(const LookChange& change);
 
-    // Empties every text and returns every non-fixed cell to the normal look.
+    // Empties every text and returns every cell, the fixed ones included, to the normal look; the shape and
+    // the grid-wide settings stay.
     void Clear();
 
     // Grid-wide settings ("all" rows or columns at once).

@@ -17,7 +17,6 @@ inline void PrintTo(const QString& text, std::ostream* out)
 
 namespace zifora::test {
 
-// Answers the open-file dialog with a fixed path (or Cancel) and remembers what it was asked.
 // The path of a file kept beside these tests.
 std::string GuiTestFile(const std::string& name);
 

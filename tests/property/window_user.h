@@ -19,7 +19,6 @@ enum class Input : std::uint8_t { Mouse, Keys };
 // How the event was made; Not when no user could make it, so that it never reached the window.
 enum class Made : std::uint8_t { ByMouse, ByKeys, Not };
 
-// Answers the open-file dialog with whatever the next click of "Datei" is meant to pick.
 // The real window on a fresh form, shown and active, and a user making the events of a session through it.
 // Clicks go to the window at a point where Qt's own hit test finds the widget meant, so that a widget the
 // list covers, or that lies past the window's edge, cannot be clicked; key presses go to whichever widget
