@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "positions.h"
 
+#include <type_traits>
+#include <variant>
+
 namespace zifora::bench {
 namespace {
 
@@ -90,6 +93,46 @@ void ListShown(Form1& form)
 {
     TrialOn(form);
     EnterAnew(form, EnteredCell(form));
+}
+
+std::vector<Action> Actions()
+{
+    const auto nothing = [](Form1&) {};
+    // Only trial mode enables a button that can be disabled.
+    const auto enabled = [](const Control* control) {
+        return [control](Form1& form) {
+            const auto* button = std::get_if<Button FormState::*>(&control->state);
+            if (button != nullptr && !(form.State().**button).enabled) {
+                TrialOn(form);
+            }
+        };
+    };
+    std::vector<Action> actions;
+    for (const Control& row : kControls) {
+        const Control* control = &row;
+        std::visit(
+            [&](auto handler) {
+                using Handler = decltype(handler);
+                if constexpr (std::is_same_v<Handler, ClickHandler>) {
+                    actions.push_back({control, enabled(control),
+                        [handler](Form1& form, AnswerChooser&) { (form.*handler)(); }});
+                } else if constexpr (std::is_same_v<Handler, FileHandler>) {
+                    actions.push_back({control, nothing,
+                        [handler](Form1& form, AnswerChooser& chooser) { (form.*handler)(chooser); }});
+                } else if constexpr (std::is_same_v<Handler, CellHandler>) {
+                    actions.push_back({control, AwayInTrialMode, [handler](Form1& form, AnswerChooser&) {
+                                           const CellRef cell = EnteredCell(form);
+                                           (form.*handler)(cell.row, cell.column);
+                                       }});
+                } else if constexpr (std::is_same_v<Handler, EntryHandler>) {
+                    // Entry 0 is the empty one; entry 1 the cell's first candidate.
+                    actions.push_back(
+                        {control, ListShown, [handler](Form1& form, AnswerChooser&) { (form.*handler)(1); }});
+                }
+            },
+            row.handler);
+    }
+    return actions;
 }
 
 } // namespace zifora::bench

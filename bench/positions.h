@@ -2,6 +2,7 @@
 #pragma once
 // The fixed positions both benchmarks run on, and the small moves that prepare a handler's starting state.
 
+#include "window/controls.h"
 #include "window/form.h"
 
 #include <functional>
@@ -38,5 +39,17 @@ void AwayInTrialMode(Form1& form);
 
 // Trial mode on and the entered cell's list shown.
 void ListShown(Form1& form);
+
+// What the user does to a control of the window, as the form sees it: prepare puts a position where the
+// control acts (trial mode for Reset and Ubernahme, a cell to enter, a list to choose from), run is the
+// event.
+struct Action {
+    const Control* control;
+    std::function<void(Form1&)> prepare;
+    std::function<void(Form1&, AnswerChooser&)> run;
+};
+
+// One action for every control of the window that has a handler, in the table's order.
+std::vector<Action> Actions();
 
 } // namespace zifora::bench

@@ -13,6 +13,9 @@
 #include <QTest>
 #include <benchmark/benchmark.h>
 #include <memory>
+#include <string>
+#include <string_view>
+#include <variant>
 
 namespace {
 
@@ -23,7 +26,7 @@ using namespace zifora::bench;
 struct Ui {
     Form1 form;
     zifora::AnswerChooser chooser;
-    zifora::MainWindow window {form, chooser};
+    zifora::MainWindow window {form, &chooser};
 
     template <typename Widget> Widget* Control(const char* name) const
     {
@@ -41,9 +44,9 @@ void Paint()
     QCoreApplication::processEvents();
 }
 
-void ClickButton(Ui& ui, const char* name)
+void ClickButton(Ui& ui, std::string_view name)
 {
-    QTest::mouseClick(ui.Control<QAbstractButton>(name), Qt::LeftButton);
+    QTest::mouseClick(ui.Control<QAbstractButton>(std::string(name).c_str()), Qt::LeftButton);
 }
 
 void ClickCell(Ui& ui)
@@ -60,48 +63,34 @@ void ClickFirstChoice(Ui& ui)
     QTest::mouseClick(wahl->viewport(), Qt::LeftButton, {}, wahl->visualItemRect(wahl->item(1)).center());
 }
 
+// The action's event made with the mouse: a click on the button, on the entered cell, on the list's first
+// digit.
 struct Click {
-    const char* name;
-    std::function<void(Form1&)> prepare;
-    // What the click must do to the form, run on a copy to check that the click reached it.
-    std::function<void(Form1&, zifora::AnswerChooser&)> expected;
+    Action action; // run on a copy of the form, to check that the click reached it
     std::function<void(Ui&)> click;
 };
 
 std::vector<Click> Clicks()
 {
-    const auto nothing = [](Form1&) {};
-    const auto button = [](const char* name) { return [name](Ui& ui) { ClickButton(ui, name); }; };
-    return {
-        {"Datei", nothing, [](Form1& form, zifora::AnswerChooser& chooser) { form.Los_Click(chooser); },
-            button("Los")},
-        {"Zellen", nothing, [](Form1& form, zifora::AnswerChooser&) { form.Zellen_Click(); },
-            button("Zellen")},
-        {"Einzeln", nothing, [](Form1& form, zifora::AnswerChooser&) { form.Einzelne_Click(); },
-            button("Einzelne")},
-        {"Dop2er", nothing, [](Form1& form, zifora::AnswerChooser&) { form.D2er_Click(); }, button("D2er")},
-        {"Test", nothing, [](Form1& form, zifora::AnswerChooser&) { form.Testen_Click(); }, button("Testen")},
-        {"Check1", nothing, [](Form1& form, zifora::AnswerChooser&) { form.Check1_Click(); },
-            button("Check1")},
-        {"Ubernahme", TrialOn, [](Form1& form, zifora::AnswerChooser&) { form.TestOK_Click(); },
-            button("TestOK")},
-        {"Reset", TrialOn, [](Form1& form, zifora::AnswerChooser&) { form.Reset_Click(); }, button("Reset")},
-        {"Cell", AwayInTrialMode,
-            [](Form1& form, zifora::AnswerChooser&) {
-                const zifora::CellRef cell = EnteredCell(form);
-                form.Feld_EnterCell(cell.row, cell.column);
-            },
-            ClickCell},
-        {"Choice", ListShown, [](Form1& form, zifora::AnswerChooser&) { form.wahl_Click(1); },
-            ClickFirstChoice},
-    };
+    std::vector<Click> clicks;
+    for (const Action& action : Actions()) {
+        const std::string_view name = action.control->name;
+        if (std::holds_alternative<zifora::CellHandler>(action.control->handler)) {
+            clicks.push_back({action, ClickCell});
+        } else if (std::holds_alternative<zifora::EntryHandler>(action.control->handler)) {
+            clicks.push_back({action, ClickFirstChoice});
+        } else {
+            clicks.push_back({action, [name](Ui& ui) { ClickButton(ui, name); }});
+        }
+    }
+    return clicks;
 }
 
 // Puts the window at the click's starting state and paints it, as it would stand before the user clicks.
 void Prepare(Ui& ui, const Form1& start, const Click& click)
 {
     ui.form = start;
-    click.prepare(ui.form);
+    click.action.prepare(ui.form);
     ui.window.Render();
     Paint();
 }
@@ -110,8 +99,8 @@ void Prepare(Ui& ui, const Form1& start, const Click& click)
 bool ClickReachesForm(Ui& ui, const Form1& start, const Click& click)
 {
     Form1 expected = start;
-    click.prepare(expected);
-    click.expected(expected, ui.chooser);
+    click.action.prepare(expected);
+    click.action.run(expected, ui.chooser);
     Prepare(ui, start, click);
     click.click(ui);
     return ui.form.State() == expected.State();
@@ -138,7 +127,8 @@ void RegisterAll(Ui& ui)
 {
     for (const Position& position : Positions()) {
         for (const Click& click : Clicks()) {
-            benchmark::RegisterBenchmark((std::string(click.name) + "/" + position.name).c_str(),
+            benchmark::RegisterBenchmark(
+                (std::string(click.action.control->name) + "/" + position.name).c_str(),
                 [&ui, &position, click](benchmark::State& state) { RunClick(state, ui, position, click); });
         }
     }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "window/controls.h"
+#include "window/form_state.h"
 
 #include <optional>
 #include <string>

@@ -2,8 +2,8 @@
 #pragma once
 
 #include "solve/tables.h"
-#include "window/controls.h"
 #include "window/file_chooser.h"
+#include "window/form_state.h"
 
 #include <optional>
 #include <string>

@@ -88,13 +88,17 @@ void ExpectGridShows(QTableWidget& view, const Grid& grid)
 
 void ExpectButtonsShow(const MainWindow& window, const FormState& state)
 {
-    const std::pair<const char*, const Button*> buttons[] = {{"Los", &state.Los}, {"Zellen", &state.Zellen},
-        {"Einzelne", &state.Einzelne}, {"D2er", &state.D2er}, {"Testen", &state.Testen},
-        {"Reset", &state.Reset}, {"TestOK", &state.TestOK}};
-    for (const auto& [name, button] : buttons) {
-        const auto* widget = window.findChild<QPushButton*>(QString::fromLatin1(name));
-        EXPECT_EQ(widget->text(), Text(button->caption)) << name;
-        EXPECT_EQ(widget->isEnabled(), button->enabled) << name;
+    for (const Control& control : kControls) {
+        const auto* member = std::get_if<Button FormState::*>(&control.state);
+        if (member == nullptr) {
+            continue;
+        }
+        const std::string name(control.name);
+        const Button& button = state.**member;
+        const auto* widget = window.findChild<QPushButton*>(QString::fromStdString(name));
+        ASSERT_NE(widget, nullptr) << name;
+        EXPECT_EQ(widget->text(), Text(button.caption)) << name;
+        EXPECT_EQ(widget->isEnabled(), button.enabled) << name;
     }
 }
 

@@ -42,7 +42,7 @@ protected:
 
     Form1 form;
     AnswerChooser chooser;
-    MainWindow window {form, chooser};
+    MainWindow window {form, &chooser};
 };
 
 // Every widget of the window shows exactly what the form holds, down to the painted colour of each cell.

@@ -263,14 +263,14 @@ std::string FormInvariants::Check(const FormState& before, const FormState& afte
         return broken;
     }
     const bool disabledClick = event.kind == EventKind::Click
-        && ((event.button == ButtonName::Reset && !before.Reset.enabled)
-            || (event.button == ButtonName::TestOK && !before.TestOK.enabled));
+        && ((event.button == "Reset" && !before.Reset.enabled)
+            || (event.button == "TestOK" && !before.TestOK.enabled));
     if (event.kind == EventKind::Cancel || !event.byUser || disabledClick) {
         if (std::string broken = Unchanged(before, after, "a move that does nothing"); !broken.empty()) {
             return broken;
         }
     }
-    if (event.kind == EventKind::Click && event.button == ButtonName::Check1
+    if (event.kind == EventKind::Click && event.button == "Check1"
         && after.board.TestMode == before.board.TestMode) {
         return "the check box did not switch trial mode";
     }

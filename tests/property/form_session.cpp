@@ -6,24 +6,9 @@
 namespace zifora::test {
 namespace {
 
-void ClickOn(Form1& form, ButtonName button)
+void ClickOn(Form1& form, std::string_view button)
 {
-    switch (button) {
-    case ButtonName::Zellen:
-        return form.Zellen_Click();
-    case ButtonName::Einzelne:
-        return form.Einzelne_Click();
-    case ButtonName::D2er:
-        return form.D2er_Click();
-    case ButtonName::Testen:
-        return form.Testen_Click();
-    case ButtonName::Check1:
-        return form.Check1_Click();
-    case ButtonName::Reset:
-        return form.Reset_Click();
-    case ButtonName::TestOK:
-        return form.TestOK_Click();
-    }
+    (form.*std::get<ClickHandler>(FindControl(button)->handler))();
 }
 
 // Replays events from a fresh form, checking each step; the length of the first prefix that breaks the

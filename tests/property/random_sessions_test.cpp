@@ -43,10 +43,8 @@ StepCheckFactory CountingPromises(Reached& reached)
                 += event.kind == EventKind::Load && after.board.FileName != before.board.FileName;
             reached.refusedLoads += event.kind == EventKind::Load && after.Text1.text.starts_with("Fehler: ");
             reached.digitsChosen += event.kind == EventKind::Choose && event.byUser && event.index > 0;
-            reached.accepted
-                += event.kind == EventKind::Click && event.button == ButtonName::TestOK && enabled;
-            reached.discarded
-                += event.kind == EventKind::Click && event.button == ButtonName::Reset && enabled;
+            reached.accepted += event.kind == EventKind::Click && event.button == "TestOK" && enabled;
+            reached.discarded += event.kind == EventKind::Click && event.button == "Reset" && enabled;
             reached.fullBoards += after.board.SolvedCount == 81 && before.board.SolvedCount != 81
                 && !after.board.FileName.empty();
             return check(before, after, event);

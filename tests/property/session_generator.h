@@ -9,6 +9,7 @@
 #include <optional>
 #include <random>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace zifora::test {
@@ -48,14 +49,13 @@ private:
 };
 
 enum class EventKind : std::uint8_t { Load, Cancel, Click, Enter, Choose };
-enum class ButtonName : std::uint8_t { Zellen, Einzelne, D2er, Testen, Check1, Reset, TestOK };
 
 // One thing a user does to the window. Events a user cannot do through the widgets (a choice from a hidden
 // list, a header cell entered) are marked, so that a driver of the real window can leave them out.
 struct Event {
     EventKind kind = EventKind::Click;
     std::size_t file = 0; // Load: index into SessionFolder::Files()
-    ButtonName button = ButtonName::Zellen;
+    std::string_view button = "Zellen"; // Click: the name of a control with a click handler
     int row = 1;
     int column = 1;
     int index = 0; // Choose: the entry of wahl
@@ -82,8 +82,6 @@ private:
     const SessionFolder& m_folder;
     Moves m_moves;
 };
-
-const char* ButtonText(ButtonName button);
 
 // The event as a line of a zifora-replay script; events a user cannot do become comments. File names
 // are relative, so the script works from inside the session folder.

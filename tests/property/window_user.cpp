@@ -36,7 +36,7 @@ std::optional<Qt::Key> ArrowFor(int rows, int columns)
 
 WindowUser::WindowUser(const SessionFolder& folder)
     : m_folder(folder)
-    , m_window(m_form, m_answer)
+    , m_window(m_form, &m_answer)
     , m_feld(Named<QTableWidget>(m_window, "Feld"))
     , m_wahl(Named<QListWidget>(m_window, "wahl"))
 {
@@ -58,7 +58,7 @@ Made WindowUser::Make(const Event& event, Input preferred)
         m_answer.SetAnswer(std::nullopt);
         return Push(*Named<QPushButton>(m_window, "Los"), preferred);
     case EventKind::Click:
-        return Push(*Named<QWidget>(m_window, ButtonText(event.button)), preferred);
+        return Push(*Named<QWidget>(m_window, std::string(event.button).c_str()), preferred);
     case EventKind::Enter:
         return Enter(event.row, event.column, preferred);
     case EventKind::Choose:

@@ -152,23 +152,14 @@ std::string Replay::Run(std::string_view line, std::ostream& out)
 
 std::string Replay::Click(std::string_view name)
 {
-    using Handler = void (Form1::*)();
-    static constexpr std::pair<std::string_view, Handler> kButtons[] = {
-        {"Zellen", &Form1::Zellen_Click},
-        {"Einzelne", &Form1::Einzelne_Click},
-        {"D2er", &Form1::D2er_Click},
-        {"Testen", &Form1::Testen_Click},
-        {"Check1", &Form1::Check1_Click},
-        {"Reset", &Form1::Reset_Click},
-        {"TestOK", &Form1::TestOK_Click},
-    };
-    for (const auto& [buttonName, handler] : kButtons) {
-        if (buttonName == name) {
-            (m_form.*handler)();
-            return {};
-        }
+    // "Datei" asks for a file: load and cancel click it.
+    const Control* control = FindControl(name);
+    const auto* handler = control != nullptr ? std::get_if<ClickHandler>(&control->handler) : nullptr;
+    if (handler == nullptr) {
+        return "no such control to click: " + std::string(name);
     }
-    return "no such control to click: " + std::string(name);
+    (m_form.**handler)();
+    return {};
 }
 
 std::string Replay::Enter(std::string_view arguments)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "window/controls.h"
 #include "window/form.h"
 
 #include <iosfwd>

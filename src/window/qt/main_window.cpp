@@ -2,7 +2,6 @@
 #include "window/qt/main_window.h"
 
 #include "window/qt/choice_list.h"
-#include "window/qt/control_help.h"
 #include "window/qt/grid_view.h"
 #include "window/qt/pixels.h"
 
@@ -14,10 +13,16 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
-#include <utility>
+#include <algorithm>
+#include <numeric>
 
 namespace zifora {
 namespace {
+
+template <typename... Arms> struct Overloaded : Arms... {
+    using Arms::operator()...;
+};
+template <typename... Arms> Overloaded(Arms...) -> Overloaded<Arms...>;
 
 // A plain sans-serif face at the size the layout was made for. Faces with Arial's widths (fontconfig
 // finds Liberation Sans or Nimbus Sans for the name) fit the captions into their small controls.
@@ -28,16 +33,9 @@ QFont PlainSansSerif()
     return font;
 }
 
-template <typename Control> Control* Place(Control* control, const char* name, const TwipRect& bounds)
+QString Text(std::string_view text)
 {
-    control->setObjectName(QString::fromLatin1(name));
-    control->setGeometry(PixelRect(bounds));
-    return control;
-}
-
-QString Text(const std::string& text)
-{
-    return QString::fromStdString(text);
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 // A text box shows a line break for a carriage return with or without its line feed.
@@ -48,17 +46,111 @@ QString Lines(const std::string& text)
         .replace(QLatin1Char('\r'), QLatin1Char('\n'));
 }
 
+// The multi-line text box, which keeps the text it shows.
+class ReportBox : public QPlainTextEdit {
+public:
+    explicit ReportBox(QWidget* parent)
+        : QPlainTextEdit(parent)
+    {
+        setReadOnly(true);
+        setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    }
+
+    void Render(const TextBox& box)
+    {
+        if (box.text != m_shown) {
+            setPlainText(Lines(box.text));
+            m_shown = box.text;
+        }
+    }
+
+private:
+    std::string m_shown;
+};
+
+QWidget* NewWidget(ControlKind kind, QWidget* parent)
+{
+    switch (kind) {
+    case ControlKind::Button:
+        return new QPushButton(parent);
+    case ControlKind::CheckBox:
+        return new QCheckBox(parent);
+    case ControlKind::TextLine: {
+        auto* line = new QLineEdit(parent);
+        line->setReadOnly(true);
+        return line;
+    }
+    case ControlKind::TextArea:
+        return new ReportBox(parent);
+    case ControlKind::Label:
+        return new QLabel(parent);
+    case ControlKind::Caption: {
+        // Wraps its caption onto two lines within its box.
+        auto* caption = new QLabel(parent);
+        caption->setWordWrap(true);
+        caption->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        return caption;
+    }
+    case ControlKind::Grid:
+        return new GridView(CurrentCellMark::None, parent);
+    case ControlKind::EntryGrid:
+        return new GridView(CurrentCellMark::Frame, parent);
+    case ControlKind::List:
+        return new ChoiceList(parent);
+    }
+    return nullptr;
+}
+
+// Each widget shows its control's state; the table's static assertion ties each kind to its state's type.
+void Show(QWidget& widget, const Control& /*control*/, const Button& button)
+{
+    auto& push = static_cast<QPushButton&>(widget);
+    push.setText(Text(button.caption));
+    push.setEnabled(button.enabled);
+}
+
+void Show(QWidget& widget, const Control& /*control*/, const CheckBox& box)
+{
+    auto& check = static_cast<QCheckBox&>(widget);
+    check.setText(Text(box.caption));
+    check.setChecked(box.checked);
+}
+
+void Show(QWidget& widget, const Control& control, const TextBox& box)
+{
+    if (control.kind == ControlKind::TextArea) {
+        static_cast<ReportBox&>(widget).Render(box);
+    } else {
+        static_cast<QLineEdit&>(widget).setText(Text(box.text));
+    }
+}
+
+void Show(QWidget& widget, const Control& control, const Label& label)
+{
+    auto& shown = static_cast<QLabel&>(widget);
+    shown.setText(Text(label.caption));
+    if (control.kind == ControlKind::Label) {
+        shown.setAccessibleName(Text(control.accessibleName) + Text(label.caption));
+    }
+    // Default is the label's own look; any other colour fills its background.
+    shown.setAutoFillBackground(label.back != Colour::Default);
+    const QPalette& window = widget.parentWidget()->palette();
+    QPalette colours = window;
+    colours.setColor(QPalette::Window, ColourOf(label.back, window, QPalette::Window));
+    shown.setPalette(colours);
+}
+
+void Show(QWidget& widget, const Control& /*control*/, const Grid& grid)
+{
+    static_cast<GridView&>(widget).Render(grid);
+}
+
+void Show(QWidget& widget, const Control& /*control*/, const ListBox& list)
+{
+    static_cast<ChoiceList&>(widget).Render(list);
+}
+
 } // namespace
-
-MainWindow::MainWindow(Form1& form, QWidget* parent)
-    : MainWindow(form, nullptr, parent)
-{
-}
-
-MainWindow::MainWindow(Form1& form, FileChooser& chooser, QWidget* parent)
-    : MainWindow(form, &chooser, parent)
-{
-}
 
 MainWindow::MainWindow(Form1& form, FileChooser* chooser, QWidget* parent)
     : QWidget(parent)
@@ -71,53 +163,52 @@ MainWindow::MainWindow(Form1& form, FileChooser* chooser, QWidget* parent)
     setFont(PlainSansSerif());
     setFixedSize(Pixels(kClientWidth), Pixels(kClientHeight));
     CreateControls();
-    CreateSeparatorLines();
-    // Created last, so that it floats over the grids, the lines and Text1.
-    m_wahl = Place(new ChoiceList(this), "wahl", kWahlBounds);
-    DescribeControls(*this);
+    m_feld = static_cast<GridView*>(&Widget("Feld"));
+    m_wahl = static_cast<ChoiceList*>(&Widget("wahl"));
+    DescribeControls();
     SetTabOrder();
+    for (std::size_t index = 0; index < kControlCount; ++index) {
+        Connect(index);
+    }
     Render();
-    Connect();
     m_feld->installEventFilter(this);
     m_wahl->installEventFilter(this);
     m_feld->setFocus();
 }
 
+// In the table's order, which stacks the later controls over the earlier ones; the list floats over all of
+// them and the separator lines too.
 void MainWindow::CreateControls()
 {
-    m_los = Place(new QPushButton(this), "Los", kLosBounds);
-    m_text2 = Place(new QLineEdit(this), "Text2", kText2Bounds);
-    m_label2 = Place(new QLabel(this), "Label2", kLabel2Bounds);
-    m_testen = Place(new QPushButton(this), "Testen", kTestenBounds);
-    m_text1 = Place(new QPlainTextEdit(this), "Text1", kText1Bounds);
-    m_label1 = Place(new QLabel(this), "Label1", kLabel1Bounds);
-    m_check1 = Place(new QCheckBox(this), "Check1", kCheck1Bounds);
-    m_reset = Place(new QPushButton(this), "Reset", kResetBounds);
-    m_testOK = Place(new QPushButton(this), "TestOK", kTestOKBounds);
-    m_zellen = Place(new QPushButton(this), "Zellen", kZellenBounds);
-    m_einzelne = Place(new QPushButton(this), "Einzelne", kEinzelneBounds);
-    m_d2er = Place(new QPushButton(this), "D2er", kD2erBounds);
-    m_gruppe = Place(new GridView(CurrentCellMark::None, this), "Gruppe", kGruppeBounds);
-    m_feld = Place(new GridView(CurrentCellMark::Frame, this), "Feld", kFeldBounds);
+    m_creationOrder.reserve(kControlCount);
+    for (std::size_t index = 0; index < kControlCount; ++index) {
+        if (kControls[index].kind != ControlKind::List) {
+            CreateControl(index);
+        }
+    }
+    CreateSeparatorLines();
+    for (std::size_t index = 0; index < kControlCount; ++index) {
+        if (kControls[index].kind == ControlKind::List) {
+            CreateControl(index);
+        }
+    }
+}
 
-    m_text2->setReadOnly(true);
-    m_text1->setReadOnly(true);
-    m_text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    m_label1->setWordWrap(true);
-    m_label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+void MainWindow::CreateControl(std::size_t index)
+{
+    const Control& control = kControls[index];
+    QWidget* widget = NewWidget(control.kind, this);
+    widget->setObjectName(Text(control.name));
+    widget->setGeometry(PixelRect(control.bounds));
+    m_widgets[index] = widget;
+    m_creationOrder.push_back(index);
 }
 
 void MainWindow::CreateSeparatorLines()
 {
-    const std::pair<const char*, TwipLine> lines[] = {
-        {"Line1", kLine1},
-        {"Line2", kLine2},
-        {"Line3", kLine3},
-        {"Line4", kLine4},
-    };
-    for (const auto& [name, line] : lines) {
+    for (const auto& [name, line] : kSeparatorLines) {
         auto* separator = new QFrame(this);
-        separator->setObjectName(QString::fromLatin1(name));
+        separator->setObjectName(Text(name));
         separator->setGeometry(PixelLine(line, kLineThicknessPixels));
         separator->setBackgroundRole(QPalette::WindowText);
         separator->setAutoFillBackground(true);
@@ -126,39 +217,88 @@ void MainWindow::CreateSeparatorLines()
     }
 }
 
-void MainWindow::SetTabOrder()
+// German names and descriptions for a screen reader, and a tooltip that says in one sentence what a button
+// or the check box does.
+void MainWindow::DescribeControls()
 {
-    QWidget* const order[] = {m_feld, m_gruppe, m_zellen, m_testen, m_text1, m_text2, m_los, m_check1, m_wahl,
-        m_reset, m_testOK, m_einzelne, m_d2er};
-    for (std::size_t next = 1; next < std::size(order); ++next) {
-        setTabOrder(order[next - 1], order[next]);
+    for (std::size_t index = 0; index < kControlCount; ++index) {
+        const Control& control = kControls[index];
+        QWidget& widget = *m_widgets[index];
+        // A label is named anew after its caption at every render.
+        if (control.kind != ControlKind::Label) {
+            widget.setAccessibleName(Text(control.accessibleName));
+        }
+        widget.setAccessibleDescription(Text(control.description));
+        if (control.tooltip == Tooltip::Description) {
+            widget.setToolTip(Text(control.description));
+        }
+        if (!control.labels.empty()) {
+            static_cast<QLabel&>(widget).setBuddy(&Widget(control.labels));
+        }
     }
 }
 
-void MainWindow::Connect()
+// Labels have a place in the table's tab order but never take the focus.
+void MainWindow::SetTabOrder()
 {
-    connect(m_los, &QPushButton::clicked, this, [this] {
-        m_form.Los_Click(m_chooser);
-        Render();
+    std::array<std::size_t, kControlCount> order {};
+    std::iota(order.begin(), order.end(), std::size_t {0});
+    std::sort(order.begin(), order.end(), [](std::size_t left, std::size_t right) {
+        return kControls[left].tabIndex < kControls[right].tabIndex;
     });
-    connect(m_zellen, &QPushButton::clicked, this, [this] { Forward(&Form1::Zellen_Click); });
-    connect(m_einzelne, &QPushButton::clicked, this, [this] { Forward(&Form1::Einzelne_Click); });
-    connect(m_d2er, &QPushButton::clicked, this, [this] { Forward(&Form1::D2er_Click); });
-    connect(m_testen, &QPushButton::clicked, this, [this] { Forward(&Form1::Testen_Click); });
-    connect(m_reset, &QPushButton::clicked, this, [this] { Forward(&Form1::Reset_Click); });
-    connect(m_testOK, &QPushButton::clicked, this, [this] { Forward(&Form1::TestOK_Click); });
-    connect(m_check1, &QCheckBox::clicked, this, [this] { Forward(&Form1::Check1_Click); });
-    connect(m_feld->selectionModel(), &QItemSelectionModel::currentChanged, this,
-        [this](const QModelIndex& cell) { EnterCell(cell); });
-    connect(m_wahl, &ChoiceList::Chosen, this, [this](int index) {
-        const bool listHadFocus = m_wahl->hasFocus();
-        m_form.wahl_Click(index);
-        Render();
-        // Closing the list by its empty entry would hand the focus on to the next control.
-        if (listHadFocus && !m_wahl->isVisible()) {
-            m_feld->setFocus(Qt::OtherFocusReason);
+    QWidget* previous = nullptr;
+    for (const std::size_t index : order) {
+        QWidget* widget = m_widgets[index];
+        if (widget->focusPolicy() == Qt::NoFocus) {
+            continue;
         }
-    });
+        if (previous != nullptr) {
+            setTabOrder(previous, widget);
+        }
+        previous = widget;
+    }
+}
+
+// Each connection's lambda captures the table's row and reads the handler from it when it runs: GCC's
+// undefined-behaviour sanitizer misreads a lambda that captures a member function pointer once Qt has stored
+// it.
+void MainWindow::Connect(std::size_t index)
+{
+    const Control* control = &kControls[index];
+    QWidget* widget = m_widgets[index];
+    std::visit(Overloaded {
+                   [](std::monostate) {},
+                   [&](ClickHandler) {
+                       auto* button = static_cast<QAbstractButton*>(widget);
+                       m_senders.push_back(button);
+                       connect(button, &QAbstractButton::clicked, this,
+                           [this, control] { Forward(std::get<ClickHandler>(control->handler)); });
+                   },
+                   [&](FileHandler) {
+                       auto* button = static_cast<QAbstractButton*>(widget);
+                       m_senders.push_back(button);
+                       connect(button, &QAbstractButton::clicked, this, [this, control] {
+                           (m_form.*std::get<FileHandler>(control->handler))(m_chooser);
+                           Render();
+                       });
+                   },
+                   [&](CellHandler) {
+                       QItemSelectionModel* cells = static_cast<GridView*>(widget)->selectionModel();
+                       m_senders.push_back(cells);
+                       connect(cells, &QItemSelectionModel::currentChanged, this,
+                           [this, control](const QModelIndex& cell) {
+                               EnterCell(std::get<CellHandler>(control->handler), cell);
+                           });
+                   },
+                   [&](EntryHandler) {
+                       auto* list = static_cast<ChoiceList*>(widget);
+                       m_senders.push_back(list);
+                       connect(list, &ChoiceList::Chosen, this, [this, control](int entry) {
+                           Choose(std::get<EntryHandler>(control->handler), entry);
+                       });
+                   },
+               },
+        control->handler);
 }
 
 // The list floats over the grid, far from it in the tab order: Enter in the grid takes a keyboard user into
@@ -181,76 +321,57 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
-// The handler is named in each connection's lambda rather than captured: GCC's undefined-behaviour
-// sanitizer misreads a lambda that captures a member function pointer once Qt has stored it.
-void MainWindow::Forward(void (Form1::*handler)())
+void MainWindow::Forward(ClickHandler handler)
 {
     (m_form.*handler)();
     Render();
 }
 
-void MainWindow::EnterCell(const QModelIndex& cell)
+void MainWindow::EnterCell(CellHandler handler, const QModelIndex& cell)
 {
     if (cell.isValid()) {
-        m_form.Feld_EnterCell(cell.row(), cell.column());
+        (m_form.*handler)(cell.row(), cell.column());
     }
     // Also after a move the form refused: the widget's current cell goes back to the form's.
     Render();
 }
 
+void MainWindow::Choose(EntryHandler handler, int index)
+{
+    const bool listHadFocus = m_wahl->hasFocus();
+    (m_form.*handler)(index);
+    Render();
+    // Closing the list by its empty entry would hand the focus on to the next control.
+    if (listHadFocus && !m_wahl->isVisible()) {
+        m_feld->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+QWidget& MainWindow::Widget(std::string_view name) const
+{
+    for (std::size_t index = 0; index < kControlCount; ++index) {
+        if (kControls[index].name == name && m_widgets[index] != nullptr) {
+            return *m_widgets[index];
+        }
+    }
+    qFatal("the window has no control %s", std::string(name).c_str());
+}
+
+// In creation order: the list comes last, after the buttons whose enabled states decide where the focus goes
+// when the list hides.
 void MainWindow::Render()
 {
+    std::vector<QSignalBlocker> blockers;
+    blockers.reserve(m_senders.size());
+    for (QObject* sender : m_senders) {
+        blockers.emplace_back(sender);
+    }
     const FormState& state = m_form.State();
-    const QSignalBlocker blockCellMoves(m_feld->selectionModel());
-    const QSignalBlocker blockChoices(m_wahl);
-    const QSignalBlocker blockCheck(m_check1);
-    RenderButtons(state);
-    RenderTexts(state);
-    m_gruppe->Render(state.board.Gruppe);
-    m_feld->Render(state.board.Feld);
-    m_wahl->Render(state.wahl);
-}
-
-void MainWindow::RenderButtons(const FormState& state)
-{
-    const std::pair<QPushButton*, const Button*> buttons[] = {
-        {m_los, &state.Los},
-        {m_zellen, &state.Zellen},
-        {m_einzelne, &state.Einzelne},
-        {m_d2er, &state.D2er},
-        {m_testen, &state.Testen},
-        {m_reset, &state.Reset},
-        {m_testOK, &state.TestOK},
-    };
-    for (const auto& [widget, button] : buttons) {
-        widget->setText(Text(button->caption));
-        widget->setEnabled(button->enabled);
+    for (const std::size_t index : m_creationOrder) {
+        const Control& control = kControls[index];
+        QWidget& widget = *m_widgets[index];
+        VisitState(control, state, [&](const auto& shown) { Show(widget, control, shown); });
     }
-}
-
-void MainWindow::RenderTexts(const FormState& state)
-{
-    // Setting the same text again would scroll the report back to its start.
-    if (state.Text1.text != m_shownText1) {
-        m_text1->setPlainText(Lines(state.Text1.text));
-        m_shownText1 = state.Text1.text;
-    }
-    m_text2->setText(Text(state.Text2.text));
-    m_label1->setText(Text(state.Label1.caption));
-    m_check1->setText(Text(state.Check1.caption));
-    m_check1->setChecked(state.Check1.checked);
-    RenderLabel2(state.board.Label2);
-}
-
-void MainWindow::RenderLabel2(const Label& label)
-{
-    m_label2->setText(Text(label.caption));
-    m_label2->setAccessibleName(Label2AccessibleName(Text(label.caption)));
-    // Default is the label's own look; any other colour fills its background.
-    m_label2->setAutoFillBackground(label.back != Colour::Default);
-    QPalette colours = palette();
-    colours.setColor(QPalette::Window, ColourOf(label.back, palette(), QPalette::Window));
-    m_label2->setPalette(colours);
 }
 
 } // namespace zifora

@@ -1,70 +1,61 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "window/controls.h"
 #include "window/form.h"
 #include "window/qt/open_file_dialog.h"
 
 #include <QWidget>
-#include <string>
+#include <array>
+#include <cstddef>
+#include <string_view>
+#include <vector>
 
-class QCheckBox;
-class QLabel;
-class QLineEdit;
 class QModelIndex;
-class QPlainTextEdit;
-class QPushButton;
 
 namespace zifora {
 
 class ChoiceList;
 class GridView;
 
-// The window "Zifora": shows the form and forwards the user's events to it. It keeps no state of its own:
-// after every forwarded event it renders the whole form into its widgets.
+// The window "Zifora": its controls come from the table in controls.h; it shows the form and forwards the
+// user's events to it. Of the form's state it keeps only three caches, each what a widget last showed, so
+// that a render that changes nothing there touches nothing: the report box's text (setting it again would
+// scroll it back to its start), the list's entries (an unchanged list keeps the user's highlighted entry) and
+// each grid (repainting every cell for every event would cost more than the event).
 class MainWindow : public QWidget {
 public:
-    // Asks for puzzle files with the desktop's open-file dialog.
-    explicit MainWindow(Form1& form, QWidget* parent = nullptr);
-    MainWindow(Form1& form, FileChooser& chooser, QWidget* parent = nullptr);
+    // Asks for puzzle files through chooser, or with the desktop's open-file dialog when there is none.
+    explicit MainWindow(Form1& form, FileChooser* chooser = nullptr, QWidget* parent = nullptr);
 
-    // Shows the form in every widget, with the widgets' signals blocked.
+    // Shows the form in every widget, with the signals the window listens to blocked.
     void Render();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // Without a chooser, the window's own open-file dialog answers.
-    MainWindow(Form1& form, FileChooser* chooser, QWidget* parent);
     void CreateControls();
+    void CreateControl(std::size_t index);
     void CreateSeparatorLines();
+    void DescribeControls();
     void SetTabOrder();
-    void Connect();
+    void Connect(std::size_t index);
     // Runs the form's handler for a click, then shows the form.
-    void Forward(void (Form1::*handler)());
-    void EnterCell(const QModelIndex& cell);
-    void RenderButtons(const FormState& state);
-    void RenderTexts(const FormState& state);
-    void RenderLabel2(const Label& label);
+    void Forward(ClickHandler handler);
+    void EnterCell(CellHandler handler, const QModelIndex& cell);
+    void Choose(EntryHandler handler, int index);
+    // The widget of the named control; a name the table does not hold ends the program.
+    QWidget& Widget(std::string_view name) const;
 
     Form1& m_form;
     OpenFileDialog m_dialog;
     FileChooser& m_chooser;
-    std::string m_shownText1;
-
-    QPushButton* m_los = nullptr;
-    QLineEdit* m_text2 = nullptr;
-    QLabel* m_label2 = nullptr;
-    QPushButton* m_testen = nullptr;
-    QPlainTextEdit* m_text1 = nullptr;
-    QLabel* m_label1 = nullptr;
-    QCheckBox* m_check1 = nullptr;
-    QPushButton* m_reset = nullptr;
-    QPushButton* m_testOK = nullptr;
-    QPushButton* m_zellen = nullptr;
-    QPushButton* m_einzelne = nullptr;
-    QPushButton* m_d2er = nullptr;
-    GridView* m_gruppe = nullptr;
+    // The widget of each row of the table, and the rows in the order they were created and are rendered.
+    std::array<QWidget*, kControlCount> m_widgets {};
+    std::vector<std::size_t> m_creationOrder;
+    // Whatever the window listens to, blocked while it renders, so that no render is taken for the user.
+    std::vector<QObject*> m_senders;
     GridView* m_feld = nullptr;
     ChoiceList* m_wahl = nullptr;
 };
