@@ -1,0 +1,141 @@
+// SPDX-License-Identifier: MIT
+#include "window/qt/control_widgets.h"
+
+#include "window/qt/choice_list.h"
+#include "window/qt/grid_view.h"
+#include "window/qt/pixels.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace zifora {
+namespace {
+
+// A text box shows a line break for a carriage return with or without its line feed.
+QString Lines(const std::string& text)
+{
+    return Text(text)
+        .replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
+        .replace(QLatin1Char('\r'), QLatin1Char('\n'));
+}
+
+// The multi-line text box, which keeps the text it shows.
+class ReportBox : public QPlainTextEdit {
+public:
+    explicit ReportBox(QWidget* parent)
+        : QPlainTextEdit(parent)
+    {
+        setReadOnly(true);
+        setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    }
+
+    void Render(const TextBox& box)
+    {
+        if (box.text != m_shown) {
+            setPlainText(Lines(box.text));
+            m_shown = box.text;
+        }
+    }
+
+private:
+    std::string m_shown;
+};
+
+// Each widget shows its control's state; the table's static assertion ties each kind to its state's type.
+void Show(QWidget& widget, const Control& /*control*/, const Button& button)
+{
+    auto& push = static_cast<QPushButton&>(widget);
+    push.setText(Text(button.caption));
+    push.setEnabled(button.enabled);
+}
+
+void Show(QWidget& widget, const Control& /*control*/, const CheckBox& box)
+{
+    auto& check = static_cast<QCheckBox&>(widget);
+    check.setText(Text(box.caption));
+    check.setChecked(box.checked);
+}
+
+void Show(QWidget& widget, const Control& control, const TextBox& box)
+{
+    if (control.kind == ControlKind::TextArea) {
+        static_cast<ReportBox&>(widget).Render(box);
+    } else {
+        static_cast<QLineEdit&>(widget).setText(Text(box.text));
+    }
+}
+
+void Show(QWidget& widget, const Control& control, const Label& label)
+{
+    auto& shown = static_cast<QLabel&>(widget);
+    shown.setText(Text(label.caption));
+    if (control.kind == ControlKind::Label) {
+        shown.setAccessibleName(Text(control.accessibleName) + Text(label.caption));
+    }
+    // Default is the label's own look; any other colour fills its background.
+    shown.setAutoFillBackground(label.back != Colour::Default);
+    const QPalette& window = widget.parentWidget()->palette();
+    QPalette colours = window;
+    colours.setColor(QPalette::Window, ColourOf(label.back, window, QPalette::Window));
+    shown.setPalette(colours);
+}
+
+void Show(QWidget& widget, const Control& /*control*/, const Grid& grid)
+{
+    static_cast<GridView&>(widget).Render(grid);
+}
+
+void Show(QWidget& widget, const Control& /*control*/, const ListBox& list)
+{
+    static_cast<ChoiceList&>(widget).Render(list);
+}
+
+} // namespace
+
+QString Text(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QWidget* NewWidget(ControlKind kind, QWidget* parent)
+{
+    switch (kind) {
+    case ControlKind::Button:
+        return new QPushButton(parent);
+    case ControlKind::CheckBox:
+        return new QCheckBox(parent);
+    case ControlKind::TextLine: {
+        auto* line = new QLineEdit(parent);
+        line->setReadOnly(true);
+        return line;
+    }
+    case ControlKind::TextArea:
+        return new ReportBox(parent);
+    case ControlKind::Label:
+        return new QLabel(parent);
+    case ControlKind::Caption: {
+        // Wraps its caption onto two lines within its box.
+        auto* caption = new QLabel(parent);
+        caption->setWordWrap(true);
+        caption->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        return caption;
+    }
+    case ControlKind::Grid:
+        return new GridView(CurrentCellMark::None, parent);
+    case ControlKind::EntryGrid:
+        return new GridView(CurrentCellMark::Frame, parent);
+    case ControlKind::List:
+        return new ChoiceList(parent);
+    }
+    return nullptr;
+}
+
+void ShowState(QWidget& widget, const Control& control, const FormState& state)
+{
+    VisitState(control, state, [&](const auto& shown) { Show(widget, control, shown); });
+}
+
+} // namespace zifora
