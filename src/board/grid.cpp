@@ -26,7 +26,7 @@ void Grid::SetCurrent(int row, int column)
 
 void Grid::SetCellLook(const LookChange& change)
 {
-    CellLook& cell = At(m_row, m_col).look;
+    CellLook& cell = CurrentLook();
     cell.back = change.back;
     cell.weight = change.weight.value_or(cell.weight);
     cell.align = change.align;

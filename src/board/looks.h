@@ -52,8 +52,7 @@ struct CellLook {
     friend bool operator==(const CellLook&, const CellLook&) = default;
 };
 
-// What a code change does to a cell's look (the two belong together). Without a weight, the cell keeps its
-// own.
+// What a code change does to a cell's look, always the two together; without a weight, the weight stays.
 struct LookChange {
     Colour back;
     std::optional<Weight> weight;

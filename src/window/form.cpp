@@ -27,6 +27,7 @@ void Form1::Form_Load()
 
 void Form1::Los_Click(FileChooser& chooser)
 {
+    // Nothing changes the entry yet; a dialog that remembered the user's pick would still open on the first.
     m_state.CommonDialog1.filterIndex = 1;
     const std::optional<std::string> path = chooser.ChooseFile(m_state.CommonDialog1);
     if (!path) {

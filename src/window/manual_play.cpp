@@ -140,6 +140,7 @@ void Form1::TestOK_Click()
             board.CellState(row, column) = kPlaced;
         }
     }
+    // Accepting counts no cell anew: this changes only the start-up board's summaries, still empty then.
     UpdateMissing(board);
 }
 
