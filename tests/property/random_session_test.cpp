@@ -4,7 +4,7 @@
 // seed (ZIFORA_SEED=N repeats it) and writes the session as a script to run with zifora-replay in
 // tests/replay.
 #include "board/box.h"
-#include "window/form.h"
+#include "replay.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -12,6 +12,7 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <random>
+#include <sstream>
 #include <vector>
 
 namespace zifora {
@@ -72,63 +73,50 @@ TEST(RandomSession, KeepsEverySummaryAndTrialControlTrue)
     const char* seedText = std::getenv("ZIFORA_SEED");
     const auto seed = seedText != nullptr ? std::strtoull(seedText, nullptr, 10) : std::random_device {}();
     std::mt19937_64 random(seed);
-    std::vector<std::string> files {"no such file.txt", "."};
-    for (const auto& entry : std::filesystem::directory_iterator(ZIFORA_PUZZLES)) {
-        files.push_back(entry.path().filename().string());
-    }
-    std::sort(files.begin(), files.end());
-    const std::string buttons[] = {"Zellen", "Einzelne", "D2er", "Testen", "Check1", "Reset", "TestOK"};
-    void (Form1::*const handlers[])() = {&Form1::Zellen_Click, &Form1::Einzelne_Click, &Form1::D2er_Click,
-        &Form1::Testen_Click, &Form1::Check1_Click, &Form1::Reset_Click, &Form1::TestOK_Click};
     const auto pick = [&random](std::size_t count) {
         return std::uniform_int_distribution<std::size_t>(0, count - 1)(random);
     };
-
+    std::filesystem::current_path(ZIFORA_PUZZLES "/..");
+    std::vector<std::string> files {"puzzles/no such file.txt", "puzzles"};
+    for (const auto& entry : std::filesystem::directory_iterator("puzzles")) {
+        files.push_back(entry.path().string());
+    }
+    std::sort(files.begin(), files.end());
+    const char* buttons[] = {"Zellen", "Einzelne", "D2er", "Testen", "Check1", "Reset", "TestOK"};
     Form1 form;
-    std::string script;
+    Replay replay(form);
+    std::ostringstream script;
     bool loaded = false;
-    for (int event = 0; event < 100000; ++event) {
+    for (int event = 1; event <= 100000; ++event) {
         const FormState before = form.State();
         const std::size_t kind = pick(100);
-        std::string path; // of a load; a refusal ends Text1 with it
-        bool fileEvent = false;
-        if (kind < 3) {
-            const std::string name = files[pick(files.size())];
-            AnswerChooser chooser;
-            if (kind > 0) {
-                chooser.answer = path = std::string(ZIFORA_PUZZLES "/") + name;
-            }
-            script += kind > 0 ? "load puzzles/" + name + "\n" : "cancel\n";
-            form.Los_Click(chooser);
-            fileEvent = true;
-        } else if (kind < 60) {
-            const std::size_t button = pick(7);
-            script += "click " + buttons[button] + "\n";
-            (form.*handlers[button])();
-        } else if (kind < 80 || !form.State().wahl.visible) {
-            const int row = static_cast<int>(pick(9)) + 1;
-            const int column = static_cast<int>(pick(9)) + 1;
-            script += "enter " + std::to_string(row) + " " + std::to_string(column) + "\n";
-            form.Feld_EnterCell(row, column);
-        } else {
-            const std::size_t index = pick(form.State().wahl.items.size());
-            script += "choose " + std::to_string(index) + "\n";
-            form.wahl_Click(static_cast<int>(index));
+        const std::string path = kind < 3 ? files[pick(files.size())] : "";
+        std::string line = kind == 0 ? "cancel" : kind < 3 ? "load " + path : "";
+        if (kind >= 3 && kind < 60) {
+            line = std::string("click ") + buttons[pick(7)];
+        } else if (kind >= 60 && (kind < 80 || !before.wahl.visible)) {
+            line = "enter " + std::to_string(pick(9) + 1) + " " + std::to_string(pick(9) + 1);
+        } else if (kind >= 60) {
+            line = "choose " + std::to_string(pick(before.wahl.items.size()));
         }
+        script << line << '\n';
+        ASSERT_EQ(replay.Run(line, script), "");
         FormState after = form.State();
-        std::string broken = Broken(after, loaded = loaded || !after.board.FileName.empty());
+        loaded = loaded || !after.board.FileName.empty();
+        std::string broken = Broken(after, loaded);
+        // A refusal ends Text1 with the path; a cancel has none.
+        const std::string& text1 = after.Text1.text;
         after.Text1 = before.Text1;
-        const std::string& text1 = form.State().Text1.text;
-        const bool refused = text1.starts_with("Fehler: ") && text1.ends_with(": " + path);
-        if (fileEvent && (path.empty() || refused) && !(after == before)) {
+        if (kind < 3 && (kind == 0 || (text1.starts_with("Fehler: ") && text1.ends_with(": " + path)))
+            && !(after == before)) {
             broken = "a refused load or a cancel changed more than Text1";
         }
         if (!broken.empty()) {
-            const auto path = std::filesystem::temp_directory_path()
-                / ("zifora-session-" + std::to_string(seed) + ".txt");
-            std::ofstream(path) << script << "dump\n";
-            FAIL() << "event " << event + 1 << " of seed " << seed << ": " << broken
-                   << "\nthe session: " << path.string();
+            const auto saved
+                = std::filesystem::temp_directory_path() / ("zifora-session-" + std::to_string(seed));
+            std::ofstream(saved) << script.str() << "dump\n";
+            FAIL() << "event " << event << " of seed " << seed << ": " << broken
+                   << "\nthe script: " << saved.string();
         }
     }
 }
