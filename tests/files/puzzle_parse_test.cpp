@@ -5,19 +5,6 @@
 
 namespace zifora {
 
-// Failures show a puzzle as its nine rows and an error as its kind and line.
-void PrintTo(const Puzzle& puzzle, std::ostream* out)
-{
-    for (std::size_t index = 0; index < 81; ++index) {
-        *out << (index % 9 == 0 && index > 0 ? "/" : "") << static_cast<int>(puzzle.digits[index]);
-    }
-}
-
-void PrintTo(const LoadError& error, std::ostream* out)
-{
-    *out << "LoadError " << static_cast<int>(error.kind) << " at line " << error.line;
-}
-
 namespace {
 
 constexpr std::size_t kLimit = 1024 * 1024; // the size limit of a puzzle file

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // One long random session on the form: after every event the summaries match the board and the trial
 // controls follow trial mode, and a refused load or a cancel changes nothing but Text1. A failure prints the
-// seed (ZIFORA_SEED=N repeats it) and writes the session as a script to run with zifora-replay in
+// seed (ZIFORA_SESSION_SEED=N repeats it) and writes the session as a script to run with zifora-replay in
 // tests/replay.
 #include "board/box.h"
 #include "replay.h"
@@ -70,7 +70,7 @@ std::string Broken(const FormState& state, bool loaded)
 
 TEST(RandomSession, KeepsEverySummaryAndTrialControlTrue)
 {
-    const char* seedText = std::getenv("ZIFORA_SEED");
+    const char* seedText = std::getenv("ZIFORA_SESSION_SEED");
     const auto seed = seedText != nullptr ? std::strtoull(seedText, nullptr, 10) : std::random_device {}();
     std::mt19937_64 random(seed);
     const auto pick = [&random](std::size_t count) {

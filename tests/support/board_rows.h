@@ -37,24 +37,20 @@ inline Board BoardFromRows(const Rows& rows)
             if (!(tokens >> token)) {
                 throw std::invalid_argument("row " + std::to_string(row) + " has fewer than nine cells");
             }
-            std::int16_t code
-                = token.size() == 1 || token.back() == '*' || token.back() == '+' ? kPlaced : kOpen;
-            board.Feld.SetCurrent(row, column);
-            if (token.back() == '*' || token.back() == '+') {
-                board.Feld.SetCellBackColor(token.back() == '*' ? Colour::Cyan : Colour::Magenta);
+            const char mark = token.back();
+            board.CellState(row, column) = mark == '+' ? kTrial
+                : token.size() == 1 || mark == '*'     ? kPlaced
+                                                       : kOpen;
+            if (mark == '*' || mark == '+') {
+                board.Feld.SetCurrent(row, column);
+                board.Feld.SetCellBackColor(mark == '*' ? Colour::Cyan : Colour::Magenta);
                 board.Feld.SetCellFontBold(Weight::Bold);
                 board.Feld.SetCellAlignment(Alignment::Center);
-                code = token.back() == '*' ? kPlaced : kTrial;
                 token.pop_back();
             }
-            if (token == "." || token == "_") {
-                code = token == "." ? kOpen : kPlaced;
-                token.clear();
-            } else if (token.front() == '?') {
-                token.erase(0, 1);
-            }
-            board.CellState(row, column) = code;
-            board.Feld.SetTextMatrix(row, column, token);
+            board.CellState(row, column) = token == "." ? kOpen : board.CellState(row, column);
+            board.Feld.SetTextMatrix(
+                row, column, token == "." || token == "_" ? "" : token.substr(token[0] == '?'));
         }
     }
     board.Feld.SetCurrent(1, 1);
