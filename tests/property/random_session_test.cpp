@@ -3,7 +3,6 @@
 // controls follow trial mode, and a refused load or a cancel changes nothing but Text1. A failure prints the
 // seed (ZIFORA_SESSION_SEED=N repeats it) and writes the session as a script to run with zifora-replay in
 // tests/replay.
-#include "board/box.h"
 #include "replay.h"
 
 #include <algorithm>
@@ -40,27 +39,24 @@ std::string Broken(const FormState& state, bool loaded)
     if (!loaded) {
         return {};
     }
-    std::array<std::string, 10> rows;
-    std::array<std::string, 10> columns;
-    std::array<std::string, 9> boxes;
+    std::array<std::string, 27> present; // the placed texts of rows 1..9, columns 1..9, boxes row by row
     int placed = 0;
     for (int row = 1; row <= 9; ++row) {
         for (int column = 1; column <= 9; ++column) {
             if (IsPlaced(board.CellState(row, column))) {
-                const std::string& text = board.Feld.TextMatrix(row, column);
                 ++placed;
-                rows[static_cast<std::size_t>(row)] += text;
-                columns[static_cast<std::size_t>(column)] += text;
-                boxes[static_cast<std::size_t>(BoxRow(row) * 3 + BoxColumn(column))] += text;
+                for (const int unit : {row - 1, 8 + column, 18 + (row - 1) / 3 * 3 + (column - 1) / 3}) {
+                    present[static_cast<std::size_t>(unit)] += board.Feld.TextMatrix(row, column);
+                }
             }
         }
     }
-    for (int index = 1; index <= 9; ++index) {
-        const auto unit = static_cast<std::size_t>(index);
-        if (board.Feld.TextMatrix(index, 0) != Missing(rows[unit])
-            || board.Feld.TextMatrix(0, index) != Missing(columns[unit])
-            || board.Gruppe.TextMatrix((index - 1) / 3, (index - 1) % 3) != Missing(boxes[unit - 1])) {
-            return "the missing digits of row, column or box " + std::to_string(index) + " are stale";
+    for (int index = 0; index < 9; ++index) {
+        if (board.Feld.TextMatrix(index + 1, 0) != Missing(present[static_cast<std::size_t>(index)])
+            || board.Feld.TextMatrix(0, index + 1) != Missing(present[static_cast<std::size_t>(index + 9)])
+            || board.Gruppe.TextMatrix(index / 3, index % 3)
+                != Missing(present[static_cast<std::size_t>(index + 18)])) {
+            return "the missing digits of row, column or box " + std::to_string(index + 1) + " are stale";
         }
     }
     const Label count
