@@ -43,8 +43,6 @@ const BookkeepingCase kCases[] = {
     {"UpdateMissing reads placed cells", UpdateMissing, false, kDuplicate, kDuplicate, {"3"}, {3, 3},
         {{"r1", "12346789"}, {"c9", "1234689"}, {"r4", "123456789"}, {"b12", "12345689"}, {"b02", "12346789"},
             {"r0", ""}}},
-    {"UpdateMissing on a complete board", UpdateMissing, false, kComplete, kComplete, {"OK", Colour::Red},
-        {3, 3}, {{"r5", ""}, {"c5", ""}, {"b11", ""}, {"b22", ""}}},
     {"UpdateMissing keeps the red below 81", UpdateMissing, false,
         Replaced(kComplete, 9, ". . . 2 8 6 1 7 9"), Replaced(kComplete, 9, ". . . 2 8 6 1 7 9"),
         {"78", Colour::Red}, {3, 3}, {{"r9", "345"}}, Colour::Red},

@@ -12,7 +12,7 @@ namespace zifora {
 namespace {
 
 // The size limit of a puzzle file, 1 MiB.
-constexpr std::size_t kLimit = 1024 * 1024;
+constexpr std::size_t kLimit = std::size_t {1024} * 1024;
 const std::string kPuzzle = "530070000\n600195000\n098000060\n800060003\n400803001\n"
                             "700020006\n060000280\n000419005\n000080079\n";
 

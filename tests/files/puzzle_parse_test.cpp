@@ -7,7 +7,7 @@ namespace zifora {
 
 namespace {
 
-constexpr std::size_t kLimit = 1024 * 1024; // the size limit of a puzzle file
+constexpr std::size_t kLimit = std::size_t {1024} * 1024; // the size limit of a puzzle file
 
 // A puzzle with 30 given digits, 0 for an open cell.
 const std::vector<std::string> kRows {"530070000", "600195000", "098000060", "800060003", "400803001",

@@ -52,10 +52,10 @@ std::string Broken(const FormState& state, bool loaded)
         }
     }
     for (int index = 0; index < 9; ++index) {
-        if (board.Feld.TextMatrix(index + 1, 0) != Missing(present[static_cast<std::size_t>(index)])
-            || board.Feld.TextMatrix(0, index + 1) != Missing(present[static_cast<std::size_t>(index + 9)])
-            || board.Gruppe.TextMatrix(index / 3, index % 3)
-                != Missing(present[static_cast<std::size_t>(index + 18)])) {
+        const auto unit = static_cast<std::size_t>(index);
+        if (board.Feld.TextMatrix(index + 1, 0) != Missing(present[unit])
+            || board.Feld.TextMatrix(0, index + 1) != Missing(present[unit + 9])
+            || board.Gruppe.TextMatrix(index / 3, index % 3) != Missing(present[unit + 18])) {
             return "the missing digits of row, column or box " + std::to_string(index + 1) + " are stale";
         }
     }
@@ -84,7 +84,8 @@ TEST(RandomSession, KeepsEverySummaryAndTrialControlTrue)
     std::ostringstream script;
     bool loaded = false;
     for (int event = 1; event <= 100000; ++event) {
-        const FormState before = form.State();
+        // A copy: the event changes the form.
+        const FormState before = form.State(); // NOLINT(performance-unnecessary-copy-initialization)
         const std::size_t kind = pick(100);
         const std::string path = kind < 3 ? files[pick(files.size())] : "";
         std::string line = kind == 0 ? "cancel" : kind < 3 ? "load " + path : "";

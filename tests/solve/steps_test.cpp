@@ -38,11 +38,11 @@ const Rows kEmpty {". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . ."
     ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . ."};
 
 // kEmpty with some rows replaced.
-Rows With(std::vector<std::pair<int, std::string>> rows)
+Rows With(const std::vector<std::pair<int, std::string>>& rows)
 {
     Rows board = kEmpty;
-    for (auto& [row, text] : rows) {
-        board[static_cast<std::size_t>(row - 1)] = std::move(text);
+    for (const auto& [row, text] : rows) {
+        board[static_cast<std::size_t>(row - 1)] = text;
     }
     return board;
 }
