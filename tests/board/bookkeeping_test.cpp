@@ -1,247 +1,83 @@
 // SPDX-License-Identifier: MIT
 #include "board/bookkeeping.h"
-#include "board/box.h"
 #include "support/board_rows.h"
 
 #include <gtest/gtest.h>
+#include <utility>
+#include <vector>
 
 namespace zifora {
 namespace {
 
-using test::BoardFromRows;
+using test::Replaced;
+using test::Rows;
 
-void ExpectEverySummary(const Board& board, const std::string& missing)
+struct BookkeepingCase {
+    const char* name;
+    void (*procedure)(Board&);
+    bool trial;
+    Rows before;
+    Rows after;
+    Label label;
+    std::pair<int, int> current; // the cell (3, 3) is current before
+    std::vector<std::pair<std::string, std::string>> summaries;
+    Colour labelBefore = Colour::Default;
+};
+
+// A complete board with the four 49 cells of rows 6 and 8, columns 4 and 6, and (1, 1) open; (6, 4) shows
+// a stale single 9, (8, 6) holds a trial 9.
+const Rows kHoles {". 3 4 6 7 8 9 1 2", "6 7 2 1 9 5 3 4 8", "1 9 8 3 4 2 5 6 7", "8 5 9 7 6 1 4 2 3",
+    "4 2 6 8 5 3 7 9 1", "7 1 3 ?9 2 . 8 5 6", "9 6 1 5 3 7 2 8 4", "2 8 7 49 1 9+ 6 3 5",
+    "3 4 5 2 8 6 1 7 9"};
+const Rows kComplete {"5 3 4 6 7 8 9 1 2", "6 7 2 1 9 5 3 4 8", "1 9 8 3 4 2 5 6 7", "8 5 9 7 6 1 4 2 3",
+    "4 2 6 8 5 3 7 9 1", "7 1 3 9 2 4 8 5 6", "9 6 1 5 3 7 2 8 4", "2 8 7 4 1 9 6 3 5", "3 4 5 2 8 6 1 7 9"};
+const Rows kSingles {"?7 . . . . . . . .", ". . . . 23 . . . .", ". . . . . . . . .", ". . . . . . . . .",
+    ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . 5"};
+const Rows kTwins {"?4 . ?4 48 . . . . .", ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .",
+    ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . ."};
+const Rows kDuplicate {"5 . . . . . . . 5", ". . . . . . . . .", ". . . . . . . . .", ". . . . . . 12 . .",
+    ". . . . . . . . 7+", ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . ."};
+
+const BookkeepingCase kCases[] = {
+    // The duplicate 5 is simply absent; an open cell's candidates are not placed digits; trial cells count.
+    {"UpdateMissing reads placed cells", UpdateMissing, false, kDuplicate, kDuplicate, {"3"}, {3, 3},
+        {{"r1", "12346789"}, {"c9", "1234689"}, {"r4", "123456789"}, {"b12", "12345689"}, {"b02", "12346789"},
+            {"r0", ""}}},
+    {"UpdateMissing keeps the red below 81", UpdateMissing, false,
+        Replaced(kComplete, 9, ". . . 2 8 6 1 7 9"), Replaced(kComplete, 9, ". . . 2 8 6 1 7 9"),
+        {"78", Colour::Red}, {3, 3}, {{"r9", "345"}}, Colour::Red},
+    // Stale texts come back in full, in ascending order; placed and trial cells keep digit and look; a
+    // single candidate stays open.
+    {"ComputeCandidates", ComputeCandidates, false, kHoles,
+        {"?5 3 4 6 7 8 9 1 2", "6 7 2 1 9 5 3 4 8", "1 9 8 3 4 2 5 6 7", "8 5 9 7 6 1 4 2 3",
+            "4 2 6 8 5 3 7 9 1", "7 1 3 49 2 ?4 8 5 6", "9 6 1 5 3 7 2 8 4", "2 8 7 ?4 1 9+ 6 3 5",
+            "3 4 5 2 8 6 1 7 9"},
+        {"77"}, {3, 3}, {{"r6", "49"}, {"c4", "49"}, {"b11", "49"}, {"b21", "4"}}},
+    {"MarkSolvedCells", MarkSolvedCells, false, kSingles, Replaced(kSingles, 1, "7* . . . . . . . ."), {"2"},
+        {9, 8}, {{"r1", "12345689"}, {"c1", "12345689"}, {"b00", "12345689"}}},
+    {"MarkSolvedCells in trial mode", MarkSolvedCells, true, kSingles,
+        Replaced(kSingles, 1, "7+ . . . . . . . ."), {"2"}, {9, 8}, {}},
+    // Placing does not propagate: both 4s are placed, 48 keeps its text.
+    {"MarkSolvedCells places twin singles", MarkSolvedCells, false, kTwins,
+        Replaced(kTwins, 1, "4* . 4* 48 . . . . ."), {"2"}, {9, 9}, {{"r1", "12356789"}}},
+};
+
+TEST(Bookkeeping, TurnsRowsBeforeIntoRowsAfterAndSummaries)
 {
-    for (int index = 1; index <= 9; ++index) {
-        EXPECT_EQ(board.Feld.TextMatrix(index, 0), missing) << "row " << index;
-        EXPECT_EQ(board.Feld.TextMatrix(0, index), missing) << "column " << index;
-    }
-    for (int boxRow = 0; boxRow < 3; ++boxRow) {
-        for (int boxColumn = 0; boxColumn < 3; ++boxColumn) {
-            EXPECT_EQ(board.Gruppe.TextMatrix(boxRow, boxColumn), missing);
+    for (const BookkeepingCase& row : kCases) {
+        SCOPED_TRACE(row.name);
+        Board board = test::BoardFromRows(row.before);
+        board.TestMode = row.trial;
+        board.Label2.back = row.labelBefore;
+        board.Feld.SetCurrent(3, 3);
+        row.procedure(board);
+        EXPECT_EQ(test::RowsOf(board), row.after);
+        EXPECT_EQ(board.Label2, row.label);
+        EXPECT_EQ(std::make_pair(board.Feld.Row(), board.Feld.Col()), row.current);
+        for (const auto& [name, missing] : row.summaries) {
+            EXPECT_EQ(test::Summary(board, name), missing) << name;
         }
     }
-}
-
-TEST(BoxArithmetic, MapsCellsToBoxesAndPositionsBothWays)
-{
-    EXPECT_EQ(BoxRow(3), 0);
-    EXPECT_EQ(BoxRow(4), 1);
-    EXPECT_EQ(BoxColumn(9), 2);
-    EXPECT_EQ(BoxPosition(1, 1), 1);
-    EXPECT_EQ(BoxPosition(5, 9), 6);
-    EXPECT_EQ(BoxPosition(9, 7), 7);
-    for (int row = 1; row <= 9; ++row) {
-        for (int column = 1; column <= 9; ++column) {
-            const int position = BoxPosition(row, column);
-            EXPECT_EQ(RowOfBoxPosition(BoxRow(row), position), row);
-            EXPECT_EQ(ColumnOfBoxPosition(BoxColumn(column), position), column);
-        }
-    }
-}
-
-TEST(UpdateMissing, StartUpBoardCountsEveryEmptyCellAsPlaced)
-{
-    Board board;
-    UpdateMissing(board);
-    ExpectEverySummary(board, "123456789");
-    EXPECT_EQ(board.SolvedCount, 81);
-    EXPECT_EQ(board.Label2, (Label {"OK", Colour::Red}));
-    EXPECT_EQ(board.Feld.TextMatrix(0, 0), "");
-}
-
-TEST(UpdateMissing, CompleteBoardLeavesNothingMissing)
-{
-    Board board = BoardFromRows(test::kCompleteBoard);
-    UpdateMissing(board);
-    ExpectEverySummary(board, "");
-    EXPECT_EQ(board.Label2.caption, "OK");
-}
-
-TEST(UpdateMissing, ReadsOnlyPlacedCellsAndCountsTrialCellsAsPlaced)
-{
-    Board board = BoardFromRows({
-        "5 . . . . . . . 5",
-        ". . . . . . . . .",
-        ". . . . . . . . .",
-        ". . . . . . 12 . .",
-        ". . . . . . . . 7",
-        ". . . . . . . . .",
-        ". . . . . . . . .",
-        ". . . . . . . . .",
-        ". . . . . . . . .",
-    });
-    board.CellState(5, 9) = kTrial;
-    UpdateMissing(board);
-    // The duplicate 5 is simply absent; both cells are counted.
-    EXPECT_EQ(board.Feld.TextMatrix(1, 0), "12346789");
-    EXPECT_EQ(board.Feld.TextMatrix(0, 9), "1234689");
-    EXPECT_EQ(board.Feld.TextMatrix(4, 0), "123456789") << "an open cell's candidates are not digits placed";
-    EXPECT_EQ(board.Gruppe.TextMatrix(1, 2), "12345689") << "box of rows 4..6, columns 7..9";
-    EXPECT_EQ(board.Gruppe.TextMatrix(0, 2), "12346789");
-    EXPECT_EQ(board.SolvedCount, 3);
-    EXPECT_EQ(board.Label2, (Label {"3", Colour::Default}));
-    EXPECT_EQ(board.Feld.TextMatrix(0, 0), "");
-}
-
-TEST(UpdateMissing, RedBackgroundStaysWhenTheCountDropsBelow81)
-{
-    Board board;
-    UpdateMissing(board);
-    board.CellState(1, 1) = kOpen;
-    board.CellState(5, 5) = kOpen;
-    board.CellState(9, 9) = kOpen;
-    UpdateMissing(board);
-    EXPECT_EQ(board.Label2, (Label {"78", Colour::Red}));
-}
-
-TEST(UpdateMissing, LeavesCellsAndCurrentCellAlone)
-{
-    Board board = BoardFromRows({
-        "1 29 . . . . . . .",
-        ". . . . . . . . .",
-        ". . . . . . . . .",
-        ". . . . . . . . .",
-        ". . . . . . . . .",
-        ". . . . . . . . .",
-        ". . . . . . . . .",
-        ". . . . . . . . .",
-        ". . . . . . . . .",
-    });
-    board.Feld.SetCurrent(4, 6);
-    UpdateMissing(board);
-    EXPECT_EQ(board.Feld.TextMatrix(1, 2), "29");
-    EXPECT_EQ(board.CellState(1, 2), kOpen);
-    EXPECT_EQ(board.Feld.Row(), 4);
-    EXPECT_EQ(board.Feld.Col(), 6);
-}
-
-TEST(ComputeCandidates, IntersectsRowColumnAndBoxInRowOrder)
-{
-    Board board = BoardFromRows({
-        ". 3 4 5 6 7 . . .",
-        "6 1 . . . . . . .",
-        "7 . . . . . . . .",
-        "3 . . . . . . . .",
-        "4 . . . . . . . .",
-        "5 . . . . . . . .",
-        "8 . . . . . . . .",
-        ". . . . . . . . .",
-        ". . . . . . . . .",
-    });
-    ComputeCandidates(board);
-    EXPECT_EQ(board.Feld.TextMatrix(1, 0), "1289");
-    EXPECT_EQ(board.Feld.TextMatrix(0, 1), "129");
-    EXPECT_EQ(board.Gruppe.TextMatrix(0, 0), "2589");
-    EXPECT_EQ(board.Feld.TextMatrix(1, 1), "29");
-}
-
-TEST(ComputeCandidates, RewritesOpenCellsOnlyAndPlacesNothing)
-{
-    Board board = BoardFromRows({
-        "1 2 3 4 5 6 7 . 37",
-        ". . . . . . . . .",
-        ". . . . . . . . .",
-        ". . . . . . . . .",
-        ". . . . . . . . .",
-        ". . . . . . . . .",
-        ". . . . . . . . .",
-        ". . . . . . . . .",
-        ". . . . . . . . .",
-    });
-    board.CellState(1, 7) = kTrial;
-    board.Feld.SetCurrent(1, 7);
-    board.Feld.SetCellLook({Colour::Red, std::nullopt, board.Feld.Look(1, 7).align});
-    board.Feld.SetCurrent(3, 3);
-    ComputeCandidates(board);
-    EXPECT_EQ(board.Feld.TextMatrix(1, 9), "89") << "narrowed candidates come back in full";
-    EXPECT_EQ(board.Feld.TextMatrix(1, 8), "89");
-    EXPECT_EQ(board.Feld.TextMatrix(1, 7), "7");
-    EXPECT_EQ(board.CellState(1, 7), kTrial);
-    EXPECT_EQ(board.Feld.Look(1, 7).back, Colour::Red);
-    EXPECT_EQ(board.Feld.TextMatrix(2, 1), "456789");
-    EXPECT_EQ(board.Feld.Row(), 3);
-    EXPECT_EQ(board.Feld.Col(), 3);
-}
-
-TEST(ComputeCandidates, SingleCandidateStaysOpen)
-{
-    Board board = BoardFromRows({
-        "1 2 3 4 5 6 7 8 .",
-        ". . . . . . . . .",
-        ". . . . . . . . .",
-        ". . . . . . . . .",
-        ". . . . . . . . .",
-        ". . . . . . . . .",
-        ". . . . . . . . .",
-        ". . . . . . . . .",
-        ". . . . . . . . .",
-    });
-    ComputeCandidates(board);
-    EXPECT_EQ(board.Feld.TextMatrix(1, 9), "9");
-    EXPECT_EQ(board.CellState(1, 9), kOpen);
-}
-
-TEST(MarkSolvedCells, PlacesSingleCharacterCellsWithTheLookOfTheMode)
-{
-    for (const bool trial : {false, true}) {
-        Board board = BoardFromRows({
-            "?7 . . . . . . . .",
-            ". . . . 23 . . . .",
-            ". . . . . . . . .",
-            ". . . . . . . . .",
-            ". . . . . . . . .",
-            ". . . . . . . . .",
-            ". . . . . . . . .",
-            ". . . . . . . . .",
-            ". . . . . . . . 5",
-        });
-        board.TestMode = trial;
-        MarkSolvedCells(board);
-        EXPECT_EQ(board.CellState(1, 1), trial ? kTrial : kPlaced);
-        EXPECT_EQ(board.Feld.Look(1, 1),
-            (CellLook {trial ? Colour::Magenta : Colour::Cyan, Weight::Bold, Alignment::Center}));
-        EXPECT_EQ(board.Feld.TextMatrix(1, 0), "12345689");
-        EXPECT_EQ(board.Feld.TextMatrix(0, 1), "12345689");
-        EXPECT_EQ(board.Gruppe.TextMatrix(0, 0), "12345689");
-        EXPECT_EQ(board.CellState(2, 5), kOpen);
-        EXPECT_EQ(board.Feld.Look(2, 5), CellLook {});
-        EXPECT_EQ(board.CellState(1, 2), kOpen) << "an empty text stays open";
-        EXPECT_EQ(board.SolvedCount, 2);
-        EXPECT_EQ(board.Feld.Row(), 9) << "left on the last open cell visited";
-        EXPECT_EQ(board.Feld.Col(), 8);
-    }
-}
-
-TEST(MarkSolvedCells, PlacesTwinSinglesOfOneRowWithoutPropagating)
-{
-    Board board = BoardFromRows({
-        "?4 . ?4 48 . . . . .",
-        ". . . . . . . . .",
-        ". . . . . . . . .",
-        ". . . . . . . . .",
-        ". . . . . . . . .",
-        ". . . . . . . . .",
-        ". . . . . . . . .",
-        ". . . . . . . . .",
-        ". . . . . . . . .",
-    });
-    MarkSolvedCells(board);
-    EXPECT_EQ(board.CellState(1, 1), kPlaced);
-    EXPECT_EQ(board.CellState(1, 3), kPlaced);
-    EXPECT_EQ(board.Feld.TextMatrix(1, 4), "48");
-    EXPECT_EQ(board.Feld.TextMatrix(1, 0), "12356789");
-}
-
-TEST(MarkSolvedCells, StartUpBoardPlacesNothingAndKeepsTheCurrentCell)
-{
-    Board board;
-    board.Feld.SetCurrent(2, 3);
-    MarkSolvedCells(board);
-    EXPECT_EQ(board.Feld.Row(), 2);
-    EXPECT_EQ(board.Feld.Col(), 3);
-    EXPECT_EQ(board.Label2, (Label {"OK", Colour::Red}));
-    EXPECT_EQ(board.Feld.Look(1, 1), CellLook {});
 }
 
 } // namespace

@@ -1,16 +1,36 @@
 // SPDX-License-Identifier: MIT
 #include "files/puzzle_file.h"
-#include "puzzle_rows.h"
 
 #include <gtest/gtest.h>
 
 namespace zifora {
+
 namespace {
 
-using test::Join;
-using test::PuzzleOf;
+constexpr std::size_t kLimit = std::size_t {1024} * 1024; // the size limit of a puzzle file
 
-const std::vector<std::string>& kRows = test::kPuzzleRows;
+// A puzzle with 30 given digits, 0 for an open cell.
+const std::vector<std::string> kRows {"530070000", "600195000", "098000060", "800060003", "400803001",
+    "700020006", "060000280", "000419005", "000080079"};
+
+Puzzle PuzzleOf(const std::vector<std::string>& rows)
+{
+    Puzzle puzzle;
+    for (std::size_t index = 0; index < 81; ++index) {
+        puzzle.digits[index] = static_cast<std::uint8_t>(rows[index / 9][index % 9] - '0');
+    }
+    return puzzle;
+}
+
+// The lines of a file, each ended by end.
+std::string Join(const std::vector<std::string>& lines, const std::string& end)
+{
+    std::string text;
+    for (const std::string& line : lines) {
+        text += line + end;
+    }
+    return text;
+}
 
 const std::vector<std::string> kBordered {"+-------+-------+-------+", "| 5 3 . | . 7 . | . . . |",
     "| 6 . . | 1 9 5 | . . . |", "| . 9 8 | . . . | . 6 . |", "+=======+=======+=======+",
@@ -33,7 +53,7 @@ TEST(ParsePuzzle, ReadsEveryAcceptedLayoutOfOnePuzzle)
     mixed.replace(mixed.find("\r\n"), 2, "\r").replace(mixed.rfind("\r\n"), 2, "\n");
     std::string oneLine = Join(kRows, "");
     std::string padded = lf;
-    padded.resize(kMaxPuzzleFileBytes, '\n');
+    padded.resize(kLimit, '\n');
     const std::string bytes[] = {Join(kRows, "\r\n"), Join(kRows, "\r"), lf, lf.substr(0, lf.size() - 1),
         mixed, "\xEF\xBB\xBF" + lf, lf + "\n  \t\n\n    \r\n", padded,
         Join(With(1, "53.-7xa\t0 and anything after the ninth: 999"), "\n"),
@@ -74,7 +94,7 @@ TEST(ParsePuzzle, ReportsTheFirstProblemWithItsLineInTheWholeFile)
         {"", {Kind::NoPuzzle}},
         {"\xEF\xBB\xBF", {Kind::NoPuzzle}},
         {"\n \t\r\n   \r", {Kind::NoPuzzle}},
-        {std::string(kMaxPuzzleFileBytes + 1, '\n'), {Kind::TooLarge}},
+        {std::string(kLimit + 1, '\n'), {Kind::TooLarge}},
         {Join({kRows.begin(), kRows.end() - 1}, "\r"), {Kind::LineMissing, 9}},
         {shortThird, {Kind::LineTooShort, 3}},
         {shortThird + "123456789", {Kind::LineTooShort, 3}},

@@ -7,79 +7,58 @@
 #include <fstream>
 #include <iostream>
 #include <sstream>
-#include <vector>
 
 namespace {
 
-std::vector<std::string> Lines(std::istream& in)
+int Run(const char* scriptPath, const char* expectedPath)
 {
-    std::vector<std::string> lines;
-    for (std::string line; std::getline(in, line);) {
-        if (!line.empty()) {
-            lines.push_back(line);
-        }
-    }
-    return lines;
-}
-
-int CompareDump(std::size_t number, const std::string& expectedLine, const std::string& actualLine)
-{
-    const auto expected = nlohmann::json::parse(expectedLine);
-    const auto actual = nlohmann::json::parse(actualLine);
-    if (expected == actual) {
-        return 0;
-    }
-    std::cout << "dump " << number << " differs:\n";
-    for (const auto& change : nlohmann::json::diff(expected, actual)) {
-        const std::string path = change["path"];
-        const auto pointer = nlohmann::json::json_pointer(path);
-        std::cout << "  " << path << ": expected "
-                  << (expected.contains(pointer) ? expected.at(pointer).dump() : "nothing") << ", got "
-                  << (actual.contains(pointer) ? actual.at(pointer).dump() : "nothing") << '\n';
-    }
-    return 1;
-}
-
-int Run(int argc, char** argv)
-{
-    if (argc != 3) {
-        std::cerr << "usage: replay_golden SCRIPT EXPECTED\n";
-        return 2;
-    }
-    std::ifstream script(argv[1], std::ios::binary);
-    std::ifstream expectedFile(argv[2], std::ios::binary);
+    std::ifstream script(scriptPath, std::ios::binary);
+    std::ifstream expectedFile(expectedPath, std::ios::binary);
     if (!script || !expectedFile) {
-        std::cerr << "replay_golden: cannot read " << (script ? argv[2] : argv[1]) << '\n';
-        return 2;
+        std::cout << "replay_golden: cannot read " << (script ? expectedPath : scriptPath) << '\n';
+        return 1;
     }
-    std::filesystem::current_path(std::filesystem::absolute(argv[1]).parent_path());
-    std::ostringstream out;
+    std::filesystem::current_path(std::filesystem::absolute(scriptPath).parent_path());
+    std::stringstream out;
     std::ostringstream err;
-    const int status = zifora::RunScript(script, out, err);
-    if (status != 0) {
+    if (zifora::RunScript(script, out, err) != 0) {
         std::cout << "the script stopped: " << err.str();
         return 1;
     }
-    std::istringstream actualStream(out.str());
-    const std::vector<std::string> actual = Lines(actualStream);
-    const std::vector<std::string> expected = Lines(expectedFile);
     int failures = 0;
-    for (std::size_t i = 0; i < std::min(actual.size(), expected.size()); ++i) {
-        failures += CompareDump(i + 1, expected[i], actual[i]);
+    int number = 0;
+    std::string expectedLine;
+    std::string actualLine;
+    for (;;) {
+        const bool moreExpected = static_cast<bool>(std::getline(expectedFile, expectedLine));
+        if (!std::getline(out, actualLine) && !moreExpected) {
+            return failures;
+        }
+        ++number;
+        const auto expected = expectedLine.empty() ? nlohmann::json() : nlohmann::json::parse(expectedLine);
+        const auto actual = actualLine.empty() ? nlohmann::json() : nlohmann::json::parse(actualLine);
+        for (const auto& change : nlohmann::json::diff(expected, actual)) {
+            const auto pointer = nlohmann::json::json_pointer(change["path"].get<std::string>());
+            std::cout << "dump " << number << " " << pointer.to_string() << ": expected "
+                      << (expected.contains(pointer) ? expected.at(pointer).dump() : "nothing") << ", got "
+                      << (actual.contains(pointer) ? actual.at(pointer).dump() : "nothing") << '\n';
+            failures = 1;
+        }
+        expectedLine.clear();
+        actualLine.clear();
     }
-    if (actual.size() != expected.size()) {
-        std::cout << "expected " << expected.size() << " dumps, got " << actual.size() << '\n';
-        ++failures;
-    }
-    return failures == 0 ? 0 : 1;
 }
 
 } // namespace
 
 int main(int argc, char** argv)
 {
+    if (argc != 3) {
+        std::cerr << "usage: replay_golden SCRIPT EXPECTED\n";
+        return 2;
+    }
     try {
-        return Run(argc, argv);
+        return Run(argv[1], argv[2]);
     } catch (const std::exception& error) {
         std::cout << "replay_golden: " << error.what() << '\n';
         return 1;

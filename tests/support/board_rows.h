@@ -7,14 +7,29 @@
 #include <sstream>
 #include <stdexcept>
 #include <string>
+#include <utility>
 
+// Boards in tests are nine rows of nine cells separated by one space, so that a test shows the position it
+// checks. A cell is "." (open, empty), "?7" (open with the one character 7), "57" (open with that text),
+// "5" (placed, normal look), "5*" (placed by a step: cyan, bold, centred), "5+" (trial: magenta, bold,
+// centred) or "_" (placed with an empty text). A look the notation has no name for prints as "!".
 namespace zifora::test {
 
-// Fills the board cells from nine rows of nine whitespace-separated tokens, so that a test shows the position
-// it checks: "5" is a placed digit (code 0), "57" an open cell with that text, "." an open cell with an empty
-// text, "?7" an open cell whose text is the single character 7.
-inline void SetRows(Board& board, const std::array<std::string, 9>& rows)
+using Rows = std::array<std::string, 9>;
+
+inline const CellLook kSolvedLook {Colour::Cyan, Weight::Bold, Alignment::Center};
+inline const CellLook kTrialLook {Colour::Magenta, Weight::Bold, Alignment::Center};
+
+// rows with row (1..9) replaced by text.
+inline Rows Replaced(Rows rows, std::size_t row, std::string text)
 {
+    rows[row - 1] = std::move(text);
+    return rows;
+}
+
+inline Board BoardFromRows(const Rows& rows)
+{
+    Board board;
     for (int row = 1; row <= 9; ++row) {
         std::istringstream tokens(rows[static_cast<std::size_t>(row - 1)]);
         for (int column = 1; column <= 9; ++column) {
@@ -22,52 +37,59 @@ inline void SetRows(Board& board, const std::array<std::string, 9>& rows)
             if (!(tokens >> token)) {
                 throw std::invalid_argument("row " + std::to_string(row) + " has fewer than nine cells");
             }
-            if (token == ".") {
-                token.clear();
-                board.CellState(row, column) = kOpen;
-            } else if (token.size() == 1) {
-                board.CellState(row, column) = kPlaced;
-            } else {
-                if (token.front() == '?') {
-                    token.erase(0, 1);
-                }
-                board.CellState(row, column) = kOpen;
+            const char mark = token.back();
+            board.CellState(row, column) = mark == '+' ? kTrial
+                : token.size() == 1 || mark == '*'     ? kPlaced
+                                                       : kOpen;
+            if (mark == '*' || mark == '+') {
+                board.Feld.SetCurrent(row, column);
+                board.Feld.SetCellBackColor(mark == '*' ? Colour::Cyan : Colour::Magenta);
+                board.Feld.SetCellFontBold(Weight::Bold);
+                board.Feld.SetCellAlignment(Alignment::Center);
+                token.pop_back();
             }
-            board.Feld.SetTextMatrix(row, column, token);
+            board.CellState(row, column) = token == "." ? kOpen : board.CellState(row, column);
+            board.Feld.SetTextMatrix(
+                row, column, token == "." || token == "_" ? "" : token.substr(token[0] == '?'));
         }
     }
-}
-
-// A complete, valid board.
-inline const std::array<std::string, 9> kCompleteBoard {
-    "5 3 4 6 7 8 9 1 2",
-    "6 7 2 1 9 5 3 4 8",
-    "1 9 8 3 4 2 5 6 7",
-    "8 5 9 7 6 1 4 2 3",
-    "4 2 6 8 5 3 7 9 1",
-    "7 1 3 9 2 4 8 5 6",
-    "9 6 1 5 3 7 2 8 4",
-    "2 8 7 4 1 9 6 3 5",
-    "3 4 5 2 8 6 1 7 9",
-};
-
-inline Board BoardFromRows(const std::array<std::string, 9>& rows)
-{
-    Board board;
-    SetRows(board, rows);
+    board.Feld.SetCurrent(1, 1);
     return board;
 }
 
-// A board with every cell open and empty.
-inline Board OpenBoard()
+inline std::string CellText(const Board& board, int row, int column)
 {
-    Board board;
+    const std::string& text = board.Feld.TextMatrix(row, column);
+    const CellLook& look = board.Feld.Look(row, column);
+    if (IsOpen(board.CellState(row, column))) {
+        return (text.empty() ? "." : text.size() == 1 ? "?" + text : text) + (look == CellLook {} ? "" : "!");
+    }
+    std::string cell = text.empty() ? "_" : text;
+    if (board.CellState(row, column) == kTrial) {
+        return cell + (look == kTrialLook ? "+" : "+!");
+    }
+    return cell + (look == CellLook {} ? "" : look == kSolvedLook ? "*" : "!");
+}
+
+inline Rows RowsOf(const Board& board)
+{
+    Rows rows;
     for (int row = 1; row <= 9; ++row) {
         for (int column = 1; column <= 9; ++column) {
-            board.CellState(row, column) = kOpen;
+            rows[static_cast<std::size_t>(row - 1)] += (column > 1 ? " " : "") + CellText(board, row, column);
         }
     }
-    return board;
+    return rows;
+}
+
+// A summary by name: "r4" the missing digits of row 4, "c9" of column 9, "b12" of box row 1, box column 2.
+inline std::string Summary(const Board& board, const std::string& name)
+{
+    const int index = name[1] - '0';
+    if (name[0] == 'b') {
+        return board.Gruppe.TextMatrix(index, name[2] - '0');
+    }
+    return name[0] == 'r' ? board.Feld.TextMatrix(index, 0) : board.Feld.TextMatrix(0, index);
 }
 
 } // namespace zifora::test

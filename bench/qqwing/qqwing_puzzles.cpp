@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "oracle/qqwing_puzzles.h"
+#include "qqwing_puzzles.h"
 
 #include <cstdio>
 #include <cstdlib>

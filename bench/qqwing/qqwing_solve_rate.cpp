@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Counts how many of qqwing's intermediate and expert puzzles the button loops solve:
 //   qqwing_solve_rate [COUNT]
-#include "oracle/qqwing_puzzles.h"
+#include "qqwing_puzzles.h"
 
 #include <cstdlib>
 #include <iostream>
