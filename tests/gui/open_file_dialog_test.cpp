@@ -3,13 +3,9 @@
 #include "window_fixture.h"
 
 #include <QApplication>
-#include <QComboBox>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLineEdit>
-#include <QListView>
-#include <QTemporaryDir>
-#include <QTest>
 #include <QThread>
 #include <QTimer>
 #include <functional>
@@ -47,46 +43,6 @@ TEST(NameFilters, ShowEachDescriptionAndListEveryFileForStarDotStar)
     EXPECT_EQ(NameFilters(kPuzzleFiles.filter), QStringList({"Text (*.txt) (*.txt)", "alle (*.*) (*)"}));
     EXPECT_EQ(NameFilters("Puzzles|*.sdk;*.txt"), QStringList({"Puzzles (*.sdk *.txt)"}));
     EXPECT_EQ(NameFilters(""), QStringList());
-}
-
-// What the dialog's file list shows, once it has read the folder.
-QStringList ListedFiles(QFileDialog& dialog)
-{
-    const auto* view = dialog.findChild<QListView*>("listView");
-    QStringList names;
-    static_cast<void>(QTest::qWaitFor([&] {
-        names.clear();
-        for (int row = 0; row < view->model()->rowCount(view->rootIndex()); ++row) {
-            names.append(view->model()->index(row, 0, view->rootIndex()).data().toString());
-        }
-        return names.size() > 1;
-    }));
-    return names;
-}
-
-TEST(OpenFileDialog, OffersTextFilesFirstThenEveryFile)
-{
-    QTemporaryDir folder;
-    for (const char* name : {"leicht", "leicht.txt"}) {
-        QFile(folder.filePath(name)).open(QIODevice::WriteOnly);
-    }
-    OpenFileDialog chooser(nullptr);
-    QStringList shown;
-    QStringList listed;
-    WhenShown([&](QFileDialog& dialog) {
-        auto* types = dialog.findChild<QComboBox*>("fileTypeCombo");
-        for (int entry = 0; entry < types->count(); ++entry) {
-            shown.append(types->itemText(entry));
-        }
-        shown.append(types->currentText());
-        dialog.setDirectory(folder.path());
-        dialog.selectNameFilter(dialog.nameFilters().at(1));
-        listed = ListedFiles(dialog);
-        Open(dialog, folder.filePath("leicht"));
-    });
-    EXPECT_EQ(chooser.ChooseFile(kPuzzleFiles), folder.filePath("leicht").toStdString());
-    EXPECT_EQ(shown, QStringList({"Text (*.txt)", "alle (*.*)", "Text (*.txt)"}));
-    EXPECT_EQ(listed, QStringList({"leicht", "leicht.txt"}));
 }
 
 TEST(OpenFileDialog, OpensOnTheFileChosenLastAfterACancelToo)

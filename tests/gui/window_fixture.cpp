@@ -115,6 +115,8 @@ void ExpectTextsShow(const MainWindow& window, const FormState& state)
     auto* label2 = window.findChild<QLabel*>("Label2");
     const Label& model = state.board.Label2;
     EXPECT_EQ(label2->text(), Text(model.caption));
+    EXPECT_EQ(label2->accessibleName(), "Gesetzte Zellen: " + Text(model.caption))
+        << "a count alone says nothing";
     EXPECT_EQ(label2->autoFillBackground(), model.back != Colour::Default);
     if (model.back != Colour::Default) {
         EXPECT_EQ(label2->grab().toImage().pixelColor(1, 1), Shown(model.back, QPalette::Window));

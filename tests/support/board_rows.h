@@ -43,9 +43,7 @@ inline Board BoardFromRows(const Rows& rows)
                                                        : kOpen;
             if (mark == '*' || mark == '+') {
                 board.Feld.SetCurrent(row, column);
-                board.Feld.SetCellBackColor(mark == '*' ? Colour::Cyan : Colour::Magenta);
-                board.Feld.SetCellFontBold(Weight::Bold);
-                board.Feld.SetCellAlignment(Alignment::Center);
+                board.Feld.SetCellLook(mark == '*' ? kPlacedLook : kTrialPlacementLook);
                 token.pop_back();
             }
             board.CellState(row, column) = token == "." ? kOpen : board.CellState(row, column);
