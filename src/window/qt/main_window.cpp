@@ -17,11 +17,6 @@
 namespace zifora {
 namespace {
 
-template <typename... Arms> struct Overloaded : Arms... {
-    using Arms::operator()...;
-};
-template <typename... Arms> Overloaded(Arms...) -> Overloaded<Arms...>;
-
 // A plain sans-serif face at the size the layout was made for. Faces with Arial's widths (fontconfig
 // finds Liberation Sans or Nimbus Sans for the name) fit the captions into their small controls.
 QFont PlainSansSerif()
@@ -140,46 +135,40 @@ void MainWindow::SetTabOrder()
     }
 }
 
-// Each connection's lambda captures the table's row and reads the handler from it when it runs: GCC's
-// undefined-behaviour sanitizer misreads a lambda that captures a member function pointer once Qt has stored
-// it.
+// Each connection captures only the table's row, whose handler the forwarding function reads when the event
+// comes: a lambda nested in a visitor that captured the handler itself was miscompiled under the sanitizers.
 void MainWindow::Connect(std::size_t index)
 {
     const Control* control = &kControls[index];
     QWidget* widget = m_widgets[index];
-    std::visit(Overloaded {
-                   [](std::monostate) {},
-                   [&](ClickHandler) {
-                       auto* button = static_cast<QAbstractButton*>(widget);
-                       m_senders.push_back(button);
-                       connect(button, &QAbstractButton::clicked, this,
-                           [this, control] { Forward(std::get<ClickHandler>(control->handler)); });
-                   },
-                   [&](FileHandler) {
-                       auto* button = static_cast<QAbstractButton*>(widget);
-                       m_senders.push_back(button);
-                       connect(button, &QAbstractButton::clicked, this, [this, control] {
-                           (m_form.*std::get<FileHandler>(control->handler))(m_chooser);
-                           Render();
-                       });
-                   },
-                   [&](CellHandler) {
-                       QItemSelectionModel* cells = static_cast<GridView*>(widget)->selectionModel();
-                       m_senders.push_back(cells);
-                       connect(cells, &QItemSelectionModel::currentChanged, this,
-                           [this, control](const QModelIndex& cell) {
-                               EnterCell(std::get<CellHandler>(control->handler), cell);
-                           });
-                   },
-                   [&](EntryHandler) {
-                       auto* list = static_cast<ChoiceList*>(widget);
-                       m_senders.push_back(list);
-                       connect(list, &ChoiceList::Chosen, this, [this, control](int entry) {
-                           Choose(std::get<EntryHandler>(control->handler), entry);
-                       });
-                   },
-               },
-        control->handler);
+    switch (control->kind) {
+    case ControlKind::Button:
+    case ControlKind::CheckBox: {
+        auto* button = static_cast<QAbstractButton*>(widget);
+        m_senders.push_back(button);
+        connect(button, &QAbstractButton::clicked, this, [this, control] { Click(*control); });
+        break;
+    }
+    case ControlKind::EntryGrid: {
+        QItemSelectionModel* cells = static_cast<GridView*>(widget)->selectionModel();
+        m_senders.push_back(cells);
+        connect(cells, &QItemSelectionModel::currentChanged, this,
+            [this, control](const QModelIndex& cell) { EnterCell(*control, cell); });
+        break;
+    }
+    case ControlKind::List: {
+        auto* list = static_cast<ChoiceList*>(widget);
+        m_senders.push_back(list);
+        connect(list, &ChoiceList::Chosen, this, [this, control](int entry) { Choose(*control, entry); });
+        break;
+    }
+    case ControlKind::TextLine:
+    case ControlKind::TextArea:
+    case ControlKind::Label:
+    case ControlKind::Caption:
+    case ControlKind::Grid:
+        break;
+    }
 }
 
 // The list floats over the grid, far from it in the tab order: Enter in the grid takes a keyboard user into
@@ -202,25 +191,29 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
-void MainWindow::Forward(ClickHandler handler)
+void MainWindow::Click(const Control& control)
 {
-    (m_form.*handler)();
+    if (const auto* handler = std::get_if<FileHandler>(&control.handler)) {
+        (m_form.**handler)(m_chooser);
+    } else {
+        (m_form.*std::get<ClickHandler>(control.handler))();
+    }
     Render();
 }
 
-void MainWindow::EnterCell(CellHandler handler, const QModelIndex& cell)
+void MainWindow::EnterCell(const Control& control, const QModelIndex& cell)
 {
     if (cell.isValid()) {
-        (m_form.*handler)(cell.row(), cell.column());
+        (m_form.*std::get<CellHandler>(control.handler))(cell.row(), cell.column());
     }
     // Also after a move the form refused: the widget's current cell goes back to the form's.
     Render();
 }
 
-void MainWindow::Choose(EntryHandler handler, int index)
+void MainWindow::Choose(const Control& control, int index)
 {
     const bool listHadFocus = m_wahl->hasFocus();
-    (m_form.*handler)(index);
+    (m_form.*std::get<EntryHandler>(control.handler))(index);
     Render();
     // Closing the list by its empty entry would hand the focus on to the next control.
     if (listHadFocus && !m_wahl->isVisible()) {

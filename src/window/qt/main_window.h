@@ -42,9 +42,9 @@ private:
     void SetTabOrder();
     void Connect(std::size_t index);
     // Runs the form's handler for a click, then shows the form.
-    void Forward(ClickHandler handler);
-    void EnterCell(CellHandler handler, const QModelIndex& cell);
-    void Choose(EntryHandler handler, int index);
+    void Click(const Control& control);
+    void EnterCell(const Control& control, const QModelIndex& cell);
+    void Choose(const Control& control, int index);
     // The widget of the named control; a name the table does not hold ends the program.
     QWidget& Widget(std::string_view name) const;
 
