@@ -1,5 +1,5 @@
-# Installs Zifora where a Linux desktop looks for it -- the program, its menu entry, its icon in every size
-# and its AppStream metadata -- and packs that tree into a Debian package:
+# Installs Zifora where a Linux desktop looks for it -- the program, its sample puzzles, its menu entry, its
+# icon in every size and its AppStream metadata -- and packs that tree into a Debian package:
 #   cmake --preset release && cmake --build --preset release && cpack --config build/release/CPackConfig.cmake
 if(NOT TARGET zifora)
   return()
@@ -15,6 +15,8 @@ set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
   OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 
 install(TARGETS zifora RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# The file dialog opens here the first time.
+install(DIRECTORY ${ZIFORA_DATA}/puzzles/ DESTINATION ${CMAKE_INSTALL_DATADIR}/zifora/puzzles FILES_MATCHING PATTERN "*.txt")
 install(FILES ${ZIFORA_DATA}/${ZIFORA_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${ZIFORA_DATA}/${ZIFORA_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 # The icon theme finds an icon by the application's id, the name the menu entry gives.

@@ -89,15 +89,19 @@ TEST(OpenFileDialog, OffersTextFilesFirstThenEveryFile)
     EXPECT_EQ(listed, QStringList({"leicht", "leicht.txt"}));
 }
 
-TEST(OpenFileDialog, OpensOnTheFileChosenLastAfterACancelToo)
+TEST(OpenFileDialog, OpensInTheFirstFolderThenOnTheFileChosenLastAfterACancelToo)
 {
-    OpenFileDialog chooser(nullptr);
+    const QTemporaryDir samples;
+    OpenFileDialog chooser(nullptr, samples.path());
     const QString easy = QFileInfo(QString::fromStdString(GuiTestFile("easy.txt"))).absoluteFilePath();
+    QString firstFolder;
     WhenShown([&](QFileDialog& dialog) {
+        firstFolder = dialog.directory().absolutePath();
         dialog.selectNameFilter(dialog.nameFilters().at(1));
         Open(dialog, easy);
     });
     ASSERT_TRUE(chooser.ChooseFile(kPuzzleFiles));
+    EXPECT_EQ(firstFolder, QFileInfo(samples.path()).absoluteFilePath());
     for (int use = 0; use < 2; ++use) {
         QStringList offered;
         QString selected;
