@@ -57,6 +57,8 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # X11 platform plugin). The window's captions are laid out for a face with Arial's widths, which fontconfig
 # finds in Liberation Sans; without it a wider face may cut them off.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The program loads Qt's own German texts, so that its file dialog speaks German too.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-translations-l10n)
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS fonts-liberation2)
 
 include(CPack)

@@ -58,6 +58,7 @@ check_contents() {
   for library in libqt6widgets6 libqt6core6 libstdc++6 libc6; do
     grep -q "$library (>=" <<<"$depends" || fail "Depends does not name $library"
   done
+  grep -q "qt6-translations-l10n" <<<"$depends" || fail "Depends does not name Qt's German texts"
 }
 
 # Starts the program, waits for its window titled Zifora, closes it like a window manager and expects it to end

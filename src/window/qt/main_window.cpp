@@ -7,6 +7,7 @@
 #include "window/qt/pixels.h"
 
 #include <QCheckBox>
+#include <QFile>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
@@ -195,6 +196,14 @@ void MainWindow::EnterCell(const QModelIndex& cell)
         m_form.Feld_EnterCell(cell.row(), cell.column());
     }
     // Also after a move the form refused: the widget's current cell goes back to the form's.
+    Render();
+}
+
+void MainWindow::LoadFile(const QString& path)
+{
+    m_dialog.Remember(path);
+    AnswerChooser answer(QFile::encodeName(path).toStdString());
+    m_form.Los_Click(answer);
     Render();
 }
 

@@ -29,6 +29,8 @@ public:
 
     // Shows the form in every widget, with the widgets' signals blocked.
     void Render();
+    // Loads the file as if the user had chosen it in the dialog, which opens on it next time.
+    void LoadFile(const QString& path);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
