@@ -38,7 +38,8 @@ check_contents() {
   dpkg-deb -c "$package" | awk '{ print substr($6, 2) }' | grep -v '/$' >"$work/files"
   for path in /usr/bin/zifora /usr/share/applications/$appId.desktop /usr/share/metainfo/$appId.metainfo.xml \
     /usr/share/icons/hicolor/scalable/apps/$appId.svg /usr/share/doc/zifora/copyright \
-    /usr/share/zifora/puzzles/01-einfach.txt /usr/share/zifora/puzzles/24-schwer.txt; do
+    /usr/share/zifora/puzzles/01-einfach.txt /usr/share/zifora/puzzles/24-schwer.txt \
+    /usr/share/man/man6/zifora.6.gz /usr/share/man/de/man6/zifora.6.gz /usr/share/doc/zifora/changelog.gz; do
     grep -qx "$path" "$work/files" || fail "the package lacks $path"
   done
   for size in 16 32 48 64 128 256; do
