@@ -4,6 +4,7 @@
 #include "window_fixture.h"
 
 #include <QApplication>
+#include <QFocusFrame>
 #include <QTest>
 #include <vector>
 
@@ -24,6 +25,17 @@ protected:
         QWidget* focused = QApplication::focusWidget();
         ASSERT_NE(focused, nullptr) << "no control has the focus";
         QTest::keyClick(focused, key, modifiers);
+    }
+
+    // The name of the control that the style's focus frame shows around, if any.
+    std::string Framed() const
+    {
+        for (const QFocusFrame* frame : window.findChildren<QFocusFrame*>()) {
+            if (frame->isVisible() && frame->widget() != nullptr) {
+                return frame->widget()->objectName().toStdString();
+            }
+        }
+        return "";
     }
 
     // The name of the window's control that has the focus.
@@ -134,16 +146,18 @@ TEST_F(Keyboard, WholeTrialStoryWithKeysOnly)
     ExpectShowsForm(window, form.State());
 }
 
-TEST_F(Keyboard, FocusComesBackToTheGridFromTheList)
+TEST_F(Keyboard, FocusComesBackToTheGridFromTheListAndShowsTheStylesFrame)
 {
     Do("click Check1");
     Do("load easy.txt");
     Feld()->setFocus(); // the clicks took it
     ArrowTo(1, 3);
     ASSERT_TRUE(form.State().wahl.visible);
+    EXPECT_EQ(Framed(), "Feld");
 
     Press(Qt::Key_Return);
     ASSERT_EQ(Focused(), "wahl");
+    EXPECT_EQ(Framed(), "wahl");
     Press(Qt::Key_Escape);
     EXPECT_EQ(Focused(), "Feld") << "Escape leaves the list";
     EXPECT_TRUE(form.State().wahl.visible) << "and leaves it shown";
@@ -161,6 +175,12 @@ TEST_F(Keyboard, FocusComesBackToTheGridFromTheList)
     // With the list hidden, Enter in the grid leaves the focus there.
     Press(Qt::Key_Return);
     EXPECT_EQ(Focused(), "Feld");
+
+    // The box grid shows its focus the same way; a button shows it itself.
+    Press(Qt::Key_Tab);
+    EXPECT_EQ(Framed(), "Gruppe");
+    Press(Qt::Key_Tab);
+    EXPECT_EQ(Framed(), "");
 }
 
 } // namespace

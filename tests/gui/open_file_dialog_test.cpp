@@ -10,30 +10,11 @@
 #include <QListView>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QThread>
-#include <QTimer>
-#include <functional>
 
 namespace zifora::test {
 namespace {
 
 const FileDialogSettings kPuzzleFiles {"Text (*.txt)|*.txt|alle (*.*)|*.*", 1};
-
-// Runs answer on the dialog once it waits in its own event loop for the user (showing it may process events
-// before that loop starts, and an answer then would be lost).
-void WhenShown(const std::function<void(QFileDialog&)>& answer)
-{
-    auto* poll = new QTimer;
-    QObject::connect(poll, &QTimer::timeout, poll, [poll, answer] {
-        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-        if (dialog != nullptr && dialog->isVisible() && QThread::currentThread()->loopLevel() > 0) {
-            poll->stop();
-            answer(*dialog);
-            poll->deleteLater();
-        }
-    });
-    poll->start(10);
-}
 
 // Types the path into the dialog's file name box and clicks Open, as the user does.
 void Open(QFileDialog& dialog, const QString& path)

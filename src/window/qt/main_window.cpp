@@ -79,6 +79,7 @@ MainWindow::MainWindow(Form1& form, FileChooser* chooser, QWidget* parent)
     SetTabOrder();
     Render();
     Connect();
+    AcceptFilesAndClipboard();
     m_feld->installEventFilter(this);
     m_wahl->installEventFilter(this);
     m_feld->setFocus();

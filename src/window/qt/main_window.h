@@ -34,6 +34,8 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     // Without a chooser, the window's own open-file dialog answers.
@@ -42,6 +44,8 @@ private:
     void CreateSeparatorLines();
     void SetTabOrder();
     void Connect();
+    // A file dropped anywhere on the window loads; the paste and copy keys reach the clipboard.
+    void AcceptFilesAndClipboard();
     // Runs the form's handler for a click, then shows the form.
     void Forward(void (Form1::*handler)());
     void EnterCell(const QModelIndex& cell);
