@@ -32,7 +32,7 @@ QString SamplePuzzleFolder()
     // the program's folder, so that a program run from the build tree finds them too.
     const QDir programFolder(QCoreApplication::applicationDirPath());
     for (const char* folder : {ZIFORA_INSTALLED_PUZZLES, "puzzles"}) {
-        const QString path = QDir::cleanPath(programFolder.absoluteFilePath(QString::fromUtf8(folder)));
+        QString path = QDir::cleanPath(programFolder.absoluteFilePath(QString::fromUtf8(folder)));
         if (QFileInfo(path).isDir()) {
             return path;
         }
