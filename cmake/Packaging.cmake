@@ -1,5 +1,5 @@
-# Installs Zifora where a Linux desktop looks for it -- the program, its menu entry, its icon in every size
-# and its AppStream metadata -- and packs that tree into a Debian package:
+# Installs Zifora where a Linux desktop looks for it -- the program, its sample puzzles, its menu entry, its
+# icon in every size, its AppStream metadata, its manual pages and changelog -- and packs that tree into a Debian package:
 #   cmake --preset release && cmake --build --preset release && cpack --config build/release/CPackConfig.cmake
 if(NOT TARGET zifora)
   return()
@@ -15,6 +15,8 @@ set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
   OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 
 install(TARGETS zifora RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# The file dialog opens here the first time.
+install(DIRECTORY ${ZIFORA_DATA}/puzzles/ DESTINATION ${CMAKE_INSTALL_DATADIR}/zifora/puzzles FILES_MATCHING PATTERN "*.txt")
 install(FILES ${ZIFORA_DATA}/${ZIFORA_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${ZIFORA_DATA}/${ZIFORA_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 # The icon theme finds an icon by the application's id, the name the menu entry gives.
@@ -27,8 +29,26 @@ endforeach()
 # A Debian package carries its licence as the copyright file of its documentation folder.
 install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/zifora RENAME copyright)
 
-set(ZIFORA_PACKAGE_MAINTAINER "Zifora-Entwickler <entwickler@zifora.de>"
-  CACHE STRING "Maintainer named in the Debian package")
+# The manual pages, English and German, and the changelog, compressed as Debian keeps them.
+set(ZIFORA_DOCS ${CMAKE_CURRENT_BINARY_DIR}/docs)
+configure_file(${ZIFORA_DATA}/man/zifora.6.in ${ZIFORA_DOCS}/en/zifora.6 @ONLY)
+configure_file(${ZIFORA_DATA}/man/zifora.de.6.in ${ZIFORA_DOCS}/de/zifora.6 @ONLY)
+configure_file(${PROJECT_SOURCE_DIR}/CHANGELOG ${ZIFORA_DOCS}/changelog COPYONLY)
+set(compressed_docs)
+foreach(document IN ITEMS en/zifora.6 de/zifora.6 changelog)
+  add_custom_command(OUTPUT ${ZIFORA_DOCS}/${document}.gz
+    COMMAND gzip -9nkf ${ZIFORA_DOCS}/${document}
+    DEPENDS ${ZIFORA_DOCS}/${document} VERBATIM)
+  list(APPEND compressed_docs ${ZIFORA_DOCS}/${document}.gz)
+endforeach()
+add_custom_target(zifora_docs ALL DEPENDS ${compressed_docs})
+install(FILES ${ZIFORA_DOCS}/en/zifora.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+install(FILES ${ZIFORA_DOCS}/de/zifora.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/de/man6)
+install(FILES ${ZIFORA_DOCS}/changelog.gz DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/zifora)
+
+# The project has no address of its own to name; whoever publishes the package names themselves here.
+set(ZIFORA_PACKAGE_MAINTAINER "Zifora-Entwickler"
+  CACHE STRING "Maintainer named in the Debian package, as Name <address>")
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME zifora)
@@ -42,7 +62,6 @@ lacks, the candidates of every open cell and the count of placed cells. It
 offers one-click steps (hidden singles, naked pairs, recomputing the
 candidates, a consistency test) and a trial mode for placing digits by hand.
 It has no automatic solver.")
-set(CPACK_PACKAGE_HOMEPAGE_URL "https://zifora.de/")
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
@@ -55,6 +74,8 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # X11 platform plugin). The window's captions are laid out for a face with Arial's widths, which fontconfig
 # finds in Liberation Sans; without it a wider face may cut them off.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The program loads Qt's own German texts, so that its file dialog speaks German too.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-translations-l10n)
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS fonts-liberation2)
 
 include(CPack)

@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev nlohmann-json3-dev
+  qt6-base-dev qt6-translations-l10n libxcb1-dev nlohmann-json3-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang clang-tidy clang-format libclang-rt-14-dev
   xvfb xauth xdotool x11-utils libx11-dev imagemagick fonts-dejavu-core fonts-liberation2

@@ -214,8 +214,7 @@ constexpr bool Agrees(const Control& control)
     case ControlKind::Caption:
         return (std::holds_alternative<Label FormState::*>(state)
                    || std::holds_alternative<Label Board::*>(state))
-            && noHandler
-            && (control.kind == ControlKind::Caption) == HasControl(control.labels);
+            && noHandler && (control.kind == ControlKind::Caption) == HasControl(control.labels);
     case ControlKind::Grid:
         return std::holds_alternative<Grid Board::*>(state) && noHandler;
     case ControlKind::EntryGrid:

@@ -7,6 +7,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace zifora {
 
@@ -39,6 +40,12 @@ public:
     void Feld_EnterCell(int row, int column);
     // The user chose entry index (0 = the empty entry) of the list wahl.
     void wahl_Click(int index);
+    // The user pasted text: loads the puzzle it holds with the reader of puzzle files. Text2 names the
+    // clipboard; FileName and the file dialog keep the file chosen last.
+    void Form_Paste(std::string_view text);
+    // The board for the clipboard, as one line of 81 cells row by row: the digit of a placed cell, trial
+    // placements included, "." for any other.
+    std::string Form_Copy() const;
 
 private:
     void Form_Load();

@@ -5,7 +5,7 @@
 
 x_session_tools_missing() {
   local tool
-  for tool in Xvfb xdotool import convert; do
+  for tool in Xvfb xdotool xprop import convert; do
     command -v "$tool" >/dev/null || { echo "$tool"; return 0; }
   done
   return 1
@@ -53,18 +53,18 @@ x_session_click() {
   sleep 0.3
 }
 
-# Loads a puzzle the way a person does: "Datei", then the path typed into the dialog and Enter.
+# Loads a puzzle the way a person does: "Datei", then the path typed into the German dialog and Enter.
 x_session_load() {
   local window=$1 path=$2 dialog
   x_session_click "$window" 28 16
-  dialog=$(x_session_window Open) || { echo "no file dialog" >&2; return 1; }
+  dialog=$(x_session_window Öffnen) || { echo "no file dialog" >&2; return 1; }
   xdotool windowfocus --sync "$dialog"
   xdotool type --delay 5 "$path"
   xdotool key Return
   # Gone when two searches in a row miss it: a search can also fail on a window that closes meanwhile.
   local misses=0
   for _ in $(seq 100); do
-    if xdotool search --onlyvisible --name '^Open$' >/dev/null 2>&1; then misses=0; else misses=$((misses + 1)); fi
+    if xdotool search --onlyvisible --name '^Öffnen$' >/dev/null 2>&1; then misses=0; else misses=$((misses + 1)); fi
     [ "$misses" -lt 2 ] || break
     sleep 0.1
   done

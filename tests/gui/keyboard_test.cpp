@@ -4,6 +4,7 @@
 #include "window_fixture.h"
 
 #include <QApplication>
+#include <QFocusFrame>
 #include <QTest>
 #include <vector>
 
@@ -24,6 +25,17 @@ protected:
         QWidget* focused = QApplication::focusWidget();
         ASSERT_NE(focused, nullptr) << "no control has the focus";
         QTest::keyClick(focused, key, modifiers);
+    }
+
+    // The name of the control that the style's focus frame shows around, if any.
+    std::string Framed() const
+    {
+        for (const QFocusFrame* frame : window.findChildren<QFocusFrame*>()) {
+            if (frame->isVisible() && frame->widget() != nullptr) {
+                return frame->widget()->objectName().toStdString();
+            }
+        }
+        return "";
     }
 
     // The name of the window's control that has the focus.
@@ -81,6 +93,12 @@ TEST_F(Keyboard, WholeTrialStoryWithKeysOnly)
     const std::vector<std::string> atStartUp {
         "Gruppe", "Zellen", "Testen", "Text1", "Text2", "Los", "Check1", "Einzelne", "D2er", "Feld"};
     EXPECT_EQ(TabCycle(Qt::NoModifier, 10), atStartUp);
+    // The grids show the style's focus frame; a button shows its focus itself.
+    EXPECT_EQ(Framed(), "Feld");
+    Press(Qt::Key_Tab);
+    EXPECT_EQ(Framed(), "Gruppe");
+    Press(Qt::Key_Tab);
+    EXPECT_EQ(Framed(), "");
 
     chooser.SetAnswer(GuiTestFile("easy.txt"));
     TabTo("Los");
@@ -96,8 +114,10 @@ TEST_F(Keyboard, WholeTrialStoryWithKeysOnly)
     const std::string candidates = Model().Feld.TextMatrix(1, 3);
     ASSERT_GE(candidates.size(), 2U);
     ASSERT_TRUE(form.State().wahl.visible) << "entering an open cell shows the list";
+    EXPECT_EQ(Framed(), "Feld");
     Press(Qt::Key_Return);
     ASSERT_EQ(Focused(), "wahl") << "Enter in the grid takes the focus into the list";
+    EXPECT_EQ(Framed(), "wahl");
     Press(Qt::Key_Escape);
     EXPECT_EQ(Focused(), "Feld") << "Escape leaves the list";
     EXPECT_TRUE(form.State().wahl.visible) << "and leaves it shown";

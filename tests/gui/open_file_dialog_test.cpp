@@ -6,30 +6,12 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLineEdit>
-#include <QThread>
-#include <QTimer>
-#include <functional>
+#include <QTemporaryDir>
 
 namespace zifora::test {
 namespace {
 
 const FileDialogSettings kPuzzleFiles {"Text (*.txt)|*.txt|alle (*.*)|*.*", 1};
-
-// Runs answer on the dialog once it waits in its own event loop for the user (showing it may process events
-// before that loop starts, and an answer then would be lost).
-void WhenShown(const std::function<void(QFileDialog&)>& answer)
-{
-    auto* poll = new QTimer;
-    QObject::connect(poll, &QTimer::timeout, poll, [poll, answer] {
-        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-        if (dialog != nullptr && dialog->isVisible() && QThread::currentThread()->loopLevel() > 0) {
-            poll->stop();
-            answer(*dialog);
-            poll->deleteLater();
-        }
-    });
-    poll->start(10);
-}
 
 // Types the path into the dialog's file name box and clicks Open, as the user does.
 void Open(QFileDialog& dialog, const QString& path)
@@ -45,15 +27,19 @@ TEST(NameFilters, ShowEachDescriptionAndListEveryFileForStarDotStar)
     EXPECT_EQ(NameFilters(""), QStringList());
 }
 
-TEST(OpenFileDialog, OpensOnTheFileChosenLastAfterACancelToo)
+TEST(OpenFileDialog, OpensInTheFirstFolderThenOnTheFileChosenLastAfterACancelToo)
 {
-    OpenFileDialog chooser(nullptr);
+    const QTemporaryDir samples;
+    OpenFileDialog chooser(nullptr, samples.path());
     const QString easy = QFileInfo(QString::fromStdString(GuiTestFile("easy.txt"))).absoluteFilePath();
+    QString firstFolder;
     WhenShown([&](QFileDialog& dialog) {
+        firstFolder = dialog.directory().absolutePath();
         dialog.selectNameFilter(dialog.nameFilters().at(1));
         Open(dialog, easy);
     });
     ASSERT_TRUE(chooser.ChooseFile(kPuzzleFiles));
+    EXPECT_EQ(firstFolder, QFileInfo(samples.path()).absoluteFilePath());
     for (int use = 0; use < 2; ++use) {
         QStringList offered;
         QString selected;

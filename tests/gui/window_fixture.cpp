@@ -5,12 +5,15 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QThread>
+#include <QTimer>
 #include <algorithm>
 #include <cmath>
 #include <map>
@@ -137,6 +140,20 @@ void ExpectListShows(const MainWindow& window, const ListBox& wahl)
 }
 
 } // namespace
+
+void WhenShown(const std::function<void(QFileDialog&)>& answer)
+{
+    auto* poll = new QTimer;
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, answer] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (dialog != nullptr && dialog->isVisible() && QThread::currentThread()->loopLevel() > 0) {
+            poll->stop();
+            answer(*dialog);
+            poll->deleteLater();
+        }
+    });
+    poll->start(10);
+}
 
 std::string GuiTestFile(const std::string& name)
 {

@@ -5,6 +5,7 @@
 #include "window/qt/main_window.h"
 
 #include <QTableWidget>
+#include <functional>
 #include <gtest/gtest.h>
 #include <ostream>
 #include <string>
@@ -15,7 +16,13 @@ inline void PrintTo(const QString& text, std::ostream* out)
     *out << '"' << text.toStdString() << '"';
 }
 
+class QFileDialog;
+
 namespace zifora::test {
+
+// Runs answer on the dialog once it waits in its own event loop for the user (showing it may process events
+// before that loop starts, and an answer then would be lost).
+void WhenShown(const std::function<void(QFileDialog&)>& answer);
 
 // The path of a file kept beside these tests.
 std::string GuiTestFile(const std::string& name);

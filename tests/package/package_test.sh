@@ -37,7 +37,9 @@ check_contents() {
   local path
   dpkg-deb -c "$package" | awk '{ print substr($6, 2) }' | grep -v '/$' >"$work/files"
   for path in /usr/bin/zifora /usr/share/applications/$appId.desktop /usr/share/metainfo/$appId.metainfo.xml \
-    /usr/share/icons/hicolor/scalable/apps/$appId.svg /usr/share/doc/zifora/copyright; do
+    /usr/share/icons/hicolor/scalable/apps/$appId.svg /usr/share/doc/zifora/copyright \
+    /usr/share/zifora/puzzles/01-einfach.txt /usr/share/zifora/puzzles/24-schwer.txt \
+    /usr/share/man/man6/zifora.6.gz /usr/share/man/de/man6/zifora.6.gz /usr/share/doc/zifora/changelog.gz; do
     grep -qx "$path" "$work/files" || fail "the package lacks $path"
   done
   for size in 16 32 48 64 128 256; do
@@ -57,6 +59,7 @@ check_contents() {
   for library in libqt6widgets6 libqt6core6 libstdc++6 libc6; do
     grep -q "$library (>=" <<<"$depends" || fail "Depends does not name $library"
   done
+  grep -q "qt6-translations-l10n" <<<"$depends" || fail "Depends does not name Qt's German texts"
 }
 
 # Starts the program, waits for its window titled Zifora, closes it like a window manager and expects it to end

@@ -2,7 +2,9 @@
 #include "replay.h"
 
 #include <charconv>
+#include <fstream>
 #include <istream>
+#include <iterator>
 #include <optional>
 #include <ostream>
 
@@ -147,6 +149,13 @@ std::string Replay::Run(std::string_view line, std::ostream& out)
     if (command == "choose") {
         return Choose(arguments);
     }
+    if (command == "paste") {
+        return Paste(arguments);
+    }
+    if (command == "copy" && arguments.empty()) {
+        Copy(out);
+        return {};
+    }
     return "unknown command: " + std::string(line);
 }
 
@@ -186,6 +195,26 @@ std::string Replay::Choose(std::string_view arguments)
     }
     m_form.wahl_Click(*index);
     return {};
+}
+
+// "paste FILE" puts the file's bytes on the clipboard first; "paste" alone pastes what is there.
+std::string Replay::Paste(std::string_view path)
+{
+    if (!path.empty()) {
+        std::ifstream file {std::string(path), std::ios::binary};
+        if (!file) {
+            return "paste cannot read " + std::string(path);
+        }
+        m_clipboard.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+    }
+    m_form.Form_Paste(m_clipboard);
+    return {};
+}
+
+void Replay::Copy(std::ostream& out)
+{
+    m_clipboard = m_form.Form_Copy();
+    out << nlohmann::ordered_json {{"clipboard", m_clipboard}}.dump() << '\n';
 }
 
 int RunScript(std::istream& script, std::ostream& out, std::ostream& err)

@@ -30,8 +30,12 @@ private:
     std::string Click(std::string_view name);
     std::string Enter(std::string_view arguments);
     std::string Choose(std::string_view arguments);
+    std::string Paste(std::string_view path);
+    void Copy(std::ostream& out);
 
     Form1& m_form;
+    // What the script's copy left on the clipboard, or the file its last paste read.
+    std::string m_clipboard;
 };
 
 // Runs a whole script on a fresh form. Returns the exit status: 0, or 2 after a line that stopped it.

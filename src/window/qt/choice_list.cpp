@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "window/qt/choice_list.h"
 
+#include "window/qt/focus_frame.h"
 #include "window/qt/pixels.h"
 
 #include <QKeyEvent>
@@ -19,6 +20,7 @@ ChoiceList::ChoiceList(QWidget* parent)
     connect(
         this, &QListWidget::clicked, this, [this](const QModelIndex& index) { emit Chosen(index.row()); });
     hide();
+    ShowFocusFrame(*this);
 }
 
 void ChoiceList::Render(const ListBox& list)

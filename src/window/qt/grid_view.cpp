@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "window/qt/grid_view.h"
 
+#include "window/qt/focus_frame.h"
 #include "window/qt/pixels.h"
 
 #include <QEvent>
@@ -124,6 +125,7 @@ GridView::GridView(CurrentCellMark mark, QWidget* parent)
     setTextElideMode(Qt::ElideNone);
     setCornerButtonEnabled(false);
     setItemDelegate(new CellDelegate(mark, this));
+    ShowFocusFrame(*this);
 }
 
 void GridView::Render(const Grid& grid)

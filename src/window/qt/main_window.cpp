@@ -7,6 +7,7 @@
 #include "window/qt/pixels.h"
 
 #include <QAbstractButton>
+#include <QFile>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
@@ -47,6 +48,7 @@ MainWindow::MainWindow(Form1& form, FileChooser* chooser, QWidget* parent)
         Connect(index);
     }
     Render();
+    AcceptFilesAndClipboard();
     m_feld->installEventFilter(this);
     m_wahl->installEventFilter(this);
     m_feld->setFocus();
@@ -229,6 +231,14 @@ QWidget& MainWindow::Widget(std::string_view name) const
         }
     }
     qFatal("the window has no control %s", std::string(name).c_str());
+}
+
+void MainWindow::LoadFile(const QString& path)
+{
+    m_dialog.Remember(path);
+    AnswerChooser answer(QFile::encodeName(path).toStdString());
+    m_form.Los_Click(answer);
+    Render();
 }
 
 // In creation order: the list comes last, after the buttons whose enabled states decide where the focus goes

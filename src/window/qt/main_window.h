@@ -30,9 +30,13 @@ public:
 
     // Shows the form in every widget, with the signals the window listens to blocked.
     void Render();
+    // Loads the file as if the user had chosen it in the dialog, which opens on it next time.
+    void LoadFile(const QString& path);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void CreateControls();
@@ -41,6 +45,8 @@ private:
     void DescribeControls();
     void SetTabOrder();
     void Connect(std::size_t index);
+    // A file dropped anywhere on the window loads; the paste and copy keys reach the clipboard.
+    void AcceptFilesAndClipboard();
     // Runs the form's handler for a click, then shows the form.
     void Click(const Control& control);
     void EnterCell(const Control& control, const QModelIndex& cell);

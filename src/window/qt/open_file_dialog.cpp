@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "window/qt/open_file_dialog.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <utility>
 
 namespace zifora {
 
@@ -23,9 +26,29 @@ QStringList NameFilters(const std::string& filter)
     return entries;
 }
 
-OpenFileDialog::OpenFileDialog(QWidget* parent)
-    : m_parent(parent)
+QString SamplePuzzleFolder()
 {
+    // Installed, the puzzles sit in the data folder beside the program's folder; a build copies them into
+    // the program's folder, so that a program run from the build tree finds them too.
+    const QDir programFolder(QCoreApplication::applicationDirPath());
+    for (const char* folder : {ZIFORA_INSTALLED_PUZZLES, "puzzles"}) {
+        QString path = QDir::cleanPath(programFolder.absoluteFilePath(QString::fromUtf8(folder)));
+        if (QFileInfo(path).isDir()) {
+            return path;
+        }
+    }
+    return {};
+}
+
+OpenFileDialog::OpenFileDialog(QWidget* parent, QString firstFolder)
+    : m_parent(parent)
+    , m_firstFolder(std::move(firstFolder))
+{
+}
+
+void OpenFileDialog::Remember(const QString& path)
+{
+    m_lastPath = path;
 }
 
 std::optional<std::string> OpenFileDialog::ChooseFile(const FileDialogSettings& settings)
@@ -43,6 +66,8 @@ std::optional<std::string> OpenFileDialog::ChooseFile(const FileDialogSettings& 
     if (!m_lastPath.isEmpty()) {
         dialog.setDirectory(QFileInfo(m_lastPath).absolutePath());
         dialog.selectFile(m_lastPath);
+    } else if (!m_firstFolder.isEmpty()) {
+        dialog.setDirectory(m_firstFolder);
     }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;

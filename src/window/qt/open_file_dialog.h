@@ -15,15 +15,22 @@ namespace zifora {
 // description, then the pair's patterns in parentheses.
 QStringList NameFilters(const std::string& filter);
 
-// The desktop's open-file dialog. It opens on the file chosen last; Cancel leaves that file in place.
+// The folder of the puzzles that come with the program, or nothing when it cannot be found.
+QString SamplePuzzleFolder();
+
+// The desktop's open-file dialog. It opens in firstFolder until a file is chosen, and from then on on the
+// file chosen last; Cancel leaves that file in place.
 class OpenFileDialog final : public FileChooser {
 public:
-    explicit OpenFileDialog(QWidget* parent);
+    explicit OpenFileDialog(QWidget* parent, QString firstFolder = SamplePuzzleFolder());
 
     std::optional<std::string> ChooseFile(const FileDialogSettings& settings) override;
+    // The dialog opens on path next time, as if the user had chosen it.
+    void Remember(const QString& path);
 
 private:
     QWidget* m_parent;
+    QString m_firstFolder;
     QString m_lastPath;
 };
 

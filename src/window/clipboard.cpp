@@ -1,0 +1,41 @@
+// SPDX-License-Identifier: MIT
+#include "files/puzzle_file.h"
+#include "window/form.h"
+
+#include <variant>
+
+namespace zifora {
+namespace {
+
+// Stands where a load from a file shows the file's path.
+constexpr std::string_view kClipboardName = "Zwischenablage";
+
+} // namespace
+
+void Form1::Form_Paste(std::string_view text)
+{
+    const PuzzleRead read = ParsePuzzle(text);
+    if (const auto* error = std::get_if<LoadError>(&read)) {
+        ShowRefusal(LoadErrorMessage(*error, kClipboardName));
+        return;
+    }
+    m_state.Text2.text = kClipboardName;
+    ShowPuzzle(std::get<Puzzle>(read));
+}
+
+std::string Form1::Form_Copy() const
+{
+    const Board& board = m_state.board;
+    std::string line;
+    for (int row = 1; row <= 9; ++row) {
+        for (int column = 1; column <= 9; ++column) {
+            const std::string& text = board.Feld.TextMatrix(row, column);
+            // A placed cell without its digit -- the empty board of the start -- has nothing to give.
+            const bool digit = text.size() == 1 && text[0] >= '1' && text[0] <= '9';
+            line += IsPlaced(board.CellState(row, column)) && digit ? text[0] : '.';
+        }
+    }
+    return line;
+}
+
+} // namespace zifora

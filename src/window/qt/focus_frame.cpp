@@ -1,0 +1,49 @@
+// SPDX-License-Identifier: MIT
+#include "window/qt/focus_frame.h"
+
+#include <QEvent>
+#include <QFocusFrame>
+#include <QPointer>
+#include <QWidget>
+
+namespace zifora {
+namespace {
+
+// Lives as the widget's child and follows its focus.
+class FocusFrameFollower final : public QObject {
+public:
+    explicit FocusFrameFollower(QWidget& widget)
+        : QObject(&widget)
+        , m_widget(widget)
+    {
+        widget.installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::FocusIn && m_widget.parentWidget() != nullptr) {
+            // Made at the first focus: by then the widget sits in its window, beside which the frame lies.
+            if (m_frame == nullptr) {
+                m_frame = new QFocusFrame(m_widget.parentWidget());
+            }
+            m_frame->setWidget(&m_widget);
+        } else if (event->type() == QEvent::FocusOut && m_frame != nullptr) {
+            m_frame->setWidget(nullptr);
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QWidget& m_widget;
+    QPointer<QFocusFrame> m_frame;
+};
+
+} // namespace
+
+void ShowFocusFrame(QWidget& widget)
+{
+    new FocusFrameFollower(widget);
+}
+
+} // namespace zifora
