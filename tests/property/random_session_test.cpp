@@ -4,6 +4,7 @@
 // seed (ZIFORA_SESSION_SEED=N repeats it) and writes the session as a script to run with zifora-replay in
 // tests/replay.
 #include "replay.h"
+#include "window/controls.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -78,7 +79,12 @@ TEST(RandomSession, KeepsEverySummaryAndTrialControlTrue)
         files.push_back(entry.path().string());
     }
     std::sort(files.begin(), files.end());
-    const char* buttons[] = {"Zellen", "Einzelne", "D2er", "Testen", "Check1", "Reset", "TestOK"};
+    std::vector<std::string> buttons; // every control a click reaches but the file dialog's button
+    for (const Control& control : kControls) {
+        if (std::holds_alternative<ClickHandler>(control.handler)) {
+            buttons.emplace_back(control.name);
+        }
+    }
     Form1 form;
     Replay replay(form);
     std::ostringstream script;
@@ -90,7 +96,7 @@ TEST(RandomSession, KeepsEverySummaryAndTrialControlTrue)
         const std::string path = kind < 3 ? files[pick(files.size())] : "";
         std::string line = kind == 0 ? "cancel" : kind < 3 ? "load " + path : "";
         if (kind >= 3 && kind < 60) {
-            line = std::string("click ") + buttons[pick(7)];
+            line = "click " + buttons[pick(buttons.size())];
         } else if (kind >= 60 && (kind < 80 || !before.wahl.visible)) {
             line = "enter " + std::to_string(pick(9) + 1) + " " + std::to_string(pick(9) + 1);
         } else if (kind >= 60) {
