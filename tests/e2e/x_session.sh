@@ -11,11 +11,12 @@ x_session_tools_missing() {
   return 1
 }
 
-# Starts Xvfb on a free display and exports DISPLAY.
+# Starts Xvfb on a free display and exports DISPLAY. Without -noreset the server starts over whenever its
+# last client leaves, and a program that connects just then is refused.
 x_session_start() {
   local numberFile
   numberFile=$(mktemp)
-  Xvfb -displayfd 3 -screen 0 1600x1000x24 -nolisten tcp 3>"$numberFile" 2>/dev/null &
+  Xvfb -displayfd 3 -screen 0 1600x1000x24 -nolisten tcp -noreset 3>"$numberFile" 2>/dev/null &
   X_SESSION_SERVER=$!
   for _ in $(seq 100); do
     [ -s "$numberFile" ] && break
