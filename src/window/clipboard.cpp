@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "board/digits.h"
 #include "files/puzzle_file.h"
 #include "window/form.h"
 
@@ -31,7 +32,7 @@ std::string Form1::Form_Copy() const
         for (int column = 1; column <= 9; ++column) {
             const std::string& text = board.Feld.TextMatrix(row, column);
             // A placed cell without its digit -- the empty board of the start -- has nothing to give.
-            const bool digit = text.size() == 1 && text[0] >= '1' && text[0] <= '9';
+            const bool digit = text.size() == 1 && IsDigit(text[0]);
             line += IsPlaced(board.CellState(row, column)) && digit ? text[0] : '.';
         }
     }
