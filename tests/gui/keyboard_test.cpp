@@ -6,7 +6,6 @@
 #include <QApplication>
 #include <QFocusFrame>
 #include <QTest>
-#include <vector>
 
 namespace zifora::test {
 namespace {
@@ -45,16 +44,6 @@ protected:
         return focused == nullptr ? "" : focused->objectName().toStdString();
     }
 
-    std::vector<std::string> TabCycle(Qt::KeyboardModifiers modifiers, int presses)
-    {
-        std::vector<std::string> visited;
-        for (int press = 0; press < presses; ++press) {
-            Press(Qt::Key_Tab, modifiers);
-            visited.push_back(Focused());
-        }
-        return visited;
-    }
-
     // Tabs forward to the control; fails after a whole round of the window without reaching it.
     void TabTo(const std::string& name)
     {
@@ -84,15 +73,11 @@ protected:
     const Board& Model() const { return form.State().board; }
 };
 
-// Tab order at start-up, then a whole trial from the keyboard: Space on the buttons and the check box, arrows
+// The focus frame, then a whole trial from the keyboard: Space on the buttons and the check box, arrows
 // in the grid, Enter into and on the list, Escape out of it.
 TEST_F(Keyboard, WholeTrialStoryWithKeysOnly)
 {
     ASSERT_EQ(Focused(), "Feld") << "the grid has the focus at start-up";
-    // The list is hidden and Reset and Ubernahme are disabled; the labels take no focus.
-    const std::vector<std::string> atStartUp {
-        "Gruppe", "Zellen", "Testen", "Text1", "Text2", "Los", "Check1", "Einzelne", "D2er", "Feld"};
-    EXPECT_EQ(TabCycle(Qt::NoModifier, 10), atStartUp);
     // The grids show the style's focus frame; a button shows its focus itself.
     EXPECT_EQ(Framed(), "Feld");
     Press(Qt::Key_Tab);
@@ -107,7 +92,8 @@ TEST_F(Keyboard, WholeTrialStoryWithKeysOnly)
     TabTo("Check1");
     Press(Qt::Key_Space);
     ASSERT_TRUE(Model().TestMode);
-    EXPECT_EQ(TabCycle(Qt::NoModifier, 3), (std::vector<std::string> {"Reset", "TestOK", "Einzelne"}));
+    Press(Qt::Key_Tab);
+    EXPECT_EQ(Focused(), "Reset") << "trial mode enables it";
 
     TabTo("Feld");
     ArrowTo(1, 3);
