@@ -42,6 +42,7 @@ const Story kStories[] = {
         Colour::Red},
     {"ChoiceBySpace", {"click Check1", "load easy.txt", "cell 1 5", "select 1", "key wahl Space"},
         Colour::Red},
+    {"ListOfOneDigit", {"click Check1", "load easy.txt", "cell 9 4"}, {}},
     {"EmptyEntryHidesTheList", Then(kTrialChoice, {"cell 2 2", "entry 0"}), Colour::Red},
     {"Ubernahme", Then(kTrialChoice, {"click TestOK"}), Colour::Green},
     {"Reset", Then(kTrialChoice, {"click Reset"}), Colour::White},

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: MIT
 // The ways in that only the window has: a file named on the command line or dropped on the window, which
 // the real dialog then offers, and the paste and copy keys on the real clipboard.
+#include "window/qt/start_up.h"
 #include "window_fixture.h"
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
 #include <QDropEvent>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -93,6 +95,30 @@ TEST_F(WindowTest, PasteKeysLoadTheClipboardAndTheCopyKeyPutsTheBoardOnIt)
     QGuiApplication::clipboard()->clear();
     QTest::keyClick(Feld(), Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(QGuiApplication::clipboard()->text(), rows);
+}
+
+// A file named on the command line reads as the dialog would hand it back, absolute; the help, the version
+// and a mistake end the program at once.
+TEST(WaysIn, CommandLineNamesAFileOrEndsTheProgram)
+{
+    const struct {
+        QStringList arguments;
+        std::optional<int> status;
+        QString file;
+    } rows[] = {
+        {{"zifora"}, std::nullopt, ""},
+        {{"zifora", "leicht.txt"}, std::nullopt, QDir::current().absoluteFilePath("leicht.txt")},
+        {{"zifora", "/tmp/leicht.txt"}, std::nullopt, "/tmp/leicht.txt"},
+        {{"zifora", "leicht.txt", "schwer.txt"}, 2, ""},
+        {{"zifora", "--gibt-es-nicht"}, 2, ""},
+        {{"zifora", "--version"}, 0, ""},
+        {{"zifora", "-h"}, 0, ""},
+    };
+    for (const auto& row : rows) {
+        const CommandLine read = ReadCommandLine(row.arguments);
+        EXPECT_EQ(read.exitStatus, row.status) << row.arguments.join(' ').toStdString();
+        EXPECT_EQ(read.file, row.file);
+    }
 }
 
 } // namespace

@@ -65,7 +65,9 @@ CommandLine Mistake(const QString& text)
     return {kMistakeStatus, {}};
 }
 
-CommandLine ReadCommandLine(const QCoreApplication& application)
+} // namespace
+
+CommandLine ReadCommandLine(const QStringList& arguments)
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(
@@ -79,7 +81,7 @@ CommandLine ReadCommandLine(const QCoreApplication& application)
     parser.addPositionalArgument(QStringLiteral("DATEI"),
         QStringLiteral("Rätseldatei, die gleich nach dem Start geladen wird, wie im Dialog „Datei“ gewählt."),
         QStringLiteral("[DATEI]"));
-    if (!parser.parse(application.arguments())) {
+    if (!parser.parse(arguments)) {
         return Mistake(parser.errorText());
     }
     if (parser.isSet(help)) {
@@ -97,8 +99,6 @@ CommandLine ReadCommandLine(const QCoreApplication& application)
     // The dialog hands back absolute paths; a name given here reads the same in Text2 and the dialog.
     return {std::nullopt, files.isEmpty() ? QString() : QFileInfo(files.constFirst()).absoluteFilePath()};
 }
-
-} // namespace
 
 std::optional<QString> MissingDisplay(int argc, char** argv)
 {
@@ -127,7 +127,7 @@ CommandLine StartUp(QCoreApplication& application)
     QCoreApplication::setApplicationVersion(QStringLiteral(ZIFORA_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral("de.zifora.Zifora"));
     InstallGermanTranslations(application);
-    return ReadCommandLine(application);
+    return ReadCommandLine(QCoreApplication::arguments());
 }
 
 int StartWithoutDisplay(int argc, char** argv, const QString& reason)

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 class QCoreApplication;
@@ -18,6 +19,9 @@ struct CommandLine {
 // Why the window system that Qt would start on cannot be reached, or nothing when it can. Looked at before
 // the application is made, which Qt would otherwise abort.
 std::optional<QString> MissingDisplay(int argc, char** argv);
+
+// Reads the program's arguments, printing the help, the version or the one line of a mistake.
+CommandLine ReadCommandLine(const QStringList& arguments);
 
 // Names the program for the desktop, loads Qt's own German texts whatever the desktop's language, and reads
 // the command line, printing the help, the version or the one line of a mistake.
