@@ -80,8 +80,9 @@ struct Control {
     std::string_view labels {}; // a Caption's: the control it names, whose own caption the layout cuts off
 };
 
-// In the window's creation order, which is also the order in which the list and grids stack: the list wahl
-// floats over the rest and is created after everything else, separator lines included.
+// In the window's creation and render order, which is also the order in which the controls stack. The list
+// wahl comes last: it floats over the rest, separator lines included, and is rendered after the buttons whose
+// enabled states decide where the focus goes when it hides.
 // clang-format off
 inline constexpr Control kControls[] = {
     {.name = "Los", .kind = ControlKind::Button, .bounds = {120, 120, 615, 255}, .tabIndex = 6,
@@ -109,11 +110,6 @@ inline constexpr Control kControls[] = {
         .accessibleName = "Prüfbericht",
         .description = "Das Ergebnis von „Test“: leere Zellen und Zeilen, Spalten oder Blöcke mit doppelter "
             "Ziffer, sonst „Keine Fehler!“."},
-    {.name = "wahl", .kind = ControlKind::List, .bounds = kWahlBounds, .tabIndex = 9,
-        .state = &FormState::wahl, .handler = &Form1::wahl_Click,
-        .accessibleName = "Ziffernwahl",
-        .description = "Die möglichen Ziffern der gewählten Zelle: die Eingabetaste setzt die markierte "
-            "Ziffer, die leere Zeile schließt die Liste, Escape führt zurück ins Spielfeld."},
     {.name = "Label1", .kind = ControlKind::Caption, .bounds = {6960, 0, 615, 495}, .tabIndex = 14,
         .state = &FormState::Label1,
         .accessibleName = "Test Betrieb:",
@@ -164,6 +160,11 @@ inline constexpr Control kControls[] = {
         .description = "Die 81 Zellen mit den gesetzten Ziffern und den möglichen Ziffern jeder offenen "
             "Zelle; Kopfzeile und Kopfspalte zeigen die fehlenden Ziffern jeder Spalte und Zeile. "
             "Pfeiltasten wählen eine Zelle, im Testbetrieb führt die Eingabetaste in die Liste der Ziffern."},
+    {.name = "wahl", .kind = ControlKind::List, .bounds = kWahlBounds, .tabIndex = 9,
+        .state = &FormState::wahl, .handler = &Form1::wahl_Click,
+        .accessibleName = "Ziffernwahl",
+        .description = "Die möglichen Ziffern der gewählten Zelle: die Eingabetaste setzt die markierte "
+            "Ziffer, die leere Zeile schließt die Liste, Escape führt zurück ins Spielfeld."},
 };
 // clang-format on
 
@@ -232,6 +233,9 @@ constexpr bool TableAgrees()
         if (!Agrees(kControls[row])) {
             return false;
         }
+        if ((kControls[row].kind == ControlKind::List) != (row + 1 == kControlCount)) {
+            return false;
+        }
         for (std::size_t other = row + 1; other < kControlCount; ++other) {
             if (kControls[row].name == kControls[other].name
                 || kControls[row].tabIndex == kControls[other].tabIndex) {
@@ -241,8 +245,8 @@ constexpr bool TableAgrees()
     }
     return true;
 }
-static_assert(
-    TableAgrees(), "a control whose kind, state and handler disagree, or a name or tab index twice");
+static_assert(TableAgrees(),
+    "a control whose kind, state and handler disagree, a name or tab index twice, or the list not last");
 
 template <typename Value> const Value& StateOf(const FormState& state, Value FormState::*member)
 {

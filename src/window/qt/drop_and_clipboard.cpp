@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The ways into the window that a desktop offers beside its own buttons: a file dropped from a file manager
 // and the clipboard. Each is a load through the form, like a file chosen in the dialog.
+#include "window/qt/control_widgets.h"
 #include "window/qt/main_window.h"
 
 #include <QClipboard>
@@ -46,7 +47,7 @@ void MainWindow::AcceptFilesAndClipboard()
         Render();
     });
     connect(new QShortcut(QKeySequence::Copy, this), &QShortcut::activated, this,
-        [this] { QGuiApplication::clipboard()->setText(QString::fromStdString(m_form.Form_Copy())); });
+        [this] { QGuiApplication::clipboard()->setText(Text(m_form.Form_Copy())); });
 }
 
 void MainWindow::dragEnterEvent(QDragEnterEvent* event)

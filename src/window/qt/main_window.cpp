@@ -54,32 +54,19 @@ MainWindow::MainWindow(Form1& form, FileChooser* chooser, QWidget* parent)
     m_feld->setFocus();
 }
 
-// In the table's order, which stacks the later controls over the earlier ones; the list floats over all of
-// them and the separator lines too.
+// In the table's order, which stacks the later controls over the earlier ones; the separator lines go over
+// the grids and under the list, the table's last row, which floats over everything.
 void MainWindow::CreateControls()
 {
-    m_creationOrder.reserve(kControlCount);
     for (std::size_t index = 0; index < kControlCount; ++index) {
-        if (kControls[index].kind != ControlKind::List) {
-            CreateControl(index);
-        }
+        const Control& control = kControls[index];
+        QWidget* widget = NewWidget(control.kind, this);
+        widget->setObjectName(Text(control.name));
+        widget->setGeometry(PixelRect(control.bounds));
+        m_widgets[index] = widget;
     }
     CreateSeparatorLines();
-    for (std::size_t index = 0; index < kControlCount; ++index) {
-        if (kControls[index].kind == ControlKind::List) {
-            CreateControl(index);
-        }
-    }
-}
-
-void MainWindow::CreateControl(std::size_t index)
-{
-    const Control& control = kControls[index];
-    QWidget* widget = NewWidget(control.kind, this);
-    widget->setObjectName(Text(control.name));
-    widget->setGeometry(PixelRect(control.bounds));
-    m_widgets[index] = widget;
-    m_creationOrder.push_back(index);
+    m_widgets[kControlCount - 1]->raise();
 }
 
 void MainWindow::CreateSeparatorLines()
@@ -241,8 +228,8 @@ void MainWindow::LoadFile(const QString& path)
     Render();
 }
 
-// In creation order: the list comes last, after the buttons whose enabled states decide where the focus goes
-// when the list hides.
+// In the table's order: the list comes last, after the buttons whose enabled states decide where the focus
+// goes when the list hides.
 void MainWindow::Render()
 {
     std::vector<QSignalBlocker> blockers;
@@ -251,7 +238,7 @@ void MainWindow::Render()
         blockers.emplace_back(sender);
     }
     const FormState& state = m_form.State();
-    for (const std::size_t index : m_creationOrder) {
+    for (std::size_t index = 0; index < kControlCount; ++index) {
         ShowState(*m_widgets[index], kControls[index], state);
     }
 }

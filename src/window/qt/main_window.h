@@ -40,7 +40,6 @@ protected:
 
 private:
     void CreateControls();
-    void CreateControl(std::size_t index);
     void CreateSeparatorLines();
     void DescribeControls();
     void SetTabOrder();
@@ -57,9 +56,8 @@ private:
     Form1& m_form;
     OpenFileDialog m_dialog;
     FileChooser& m_chooser;
-    // The widget of each row of the table, and the rows in the order they were created and are rendered.
+    // The widget of each row of the table.
     std::array<QWidget*, kControlCount> m_widgets {};
-    std::vector<std::size_t> m_creationOrder;
     // Whatever the window listens to, blocked while it renders, so that no render is taken for the user.
     std::vector<QObject*> m_senders;
     GridView* m_feld = nullptr;
