@@ -3,7 +3,7 @@
 // The window runs offscreen; each iteration starts from a fresh copy of the position, painted outside the
 // timed region, and the timed region ends when the window has painted what the click changed.
 #include "positions.h"
-#include "window/qt/main_window.h"
+#include "qt/main_window.h"
 
 #include <QApplication>
 #include <QCheckBox>

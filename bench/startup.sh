@@ -17,7 +17,7 @@ mapwait=$build/bench/mapwait
 
 names=(zifora floor gnome-sudoku ksudoku)
 declare -A commands=(
-  [zifora]=$build/src/window/qt/zifora
+  [zifora]=$build/src/qt/zifora
   [floor]=$build/bench/bench_floor
   [gnome-sudoku]=/usr/games/gnome-sudoku
   [ksudoku]=/usr/games/ksudoku

@@ -3,7 +3,7 @@
 // screen must still be what the style would paint, after every render.
 #include "board/board.h"
 #include "support/board_rows.h"
-#include "window/qt/grid_view.h"
+#include "qt/grid_view.h"
 
 #include <QApplication>
 #include <QHeaderView>

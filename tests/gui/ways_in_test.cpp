@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The ways in that only the window has: a file named on the command line or dropped on the window, which
 // the real dialog then offers, and the paste and copy keys on the real clipboard.
-#include "window/qt/start_up.h"
+#include "qt/start_up.h"
 #include "window_fixture.h"
 
 #include <QApplication>

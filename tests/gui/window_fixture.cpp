@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "window_fixture.h"
 
-#include "window/qt/pixels.h"
+#include "qt/pixels.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "window/form.h"
-#include "window/qt/main_window.h"
+#include "qt/main_window.h"
 
 #include <QTableWidget>
 #include <functional>

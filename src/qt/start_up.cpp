@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "window/qt/start_up.h"
+#include "qt/start_up.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
-#include "window/qt/control_widgets.h"
+#include "qt/control_widgets.h"
 
-#include "window/qt/choice_list.h"
-#include "window/qt/grid_view.h"
-#include "window/qt/pixels.h"
+#include "qt/choice_list.h"
+#include "qt/grid_view.h"
+#include "qt/pixels.h"
 
 #include <QCheckBox>
 #include <QLabel>

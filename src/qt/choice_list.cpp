@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
-#include "window/qt/choice_list.h"
+#include "qt/choice_list.h"
 
-#include "window/qt/focus_frame.h"
-#include "window/qt/pixels.h"
+#include "qt/focus_frame.h"
+#include "qt/pixels.h"
 
 #include <QKeyEvent>
 

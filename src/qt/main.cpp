@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "window/form.h"
-#include "window/qt/main_window.h"
-#include "window/qt/start_up.h"
+#include "qt/main_window.h"
+#include "qt/start_up.h"
 
 #include <QApplication>
 

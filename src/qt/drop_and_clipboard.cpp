@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // The ways into the window that a desktop offers beside its own buttons: a file dropped from a file manager
 // and the clipboard. Each is a load through the form, like a file chosen in the dialog.
-#include "window/qt/control_widgets.h"
-#include "window/qt/main_window.h"
+#include "qt/control_widgets.h"
+#include "qt/main_window.h"
 
 #include <QClipboard>
 #include <QDragEnterEvent>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "window/qt/pixels.h"
+#include "qt/pixels.h"
 
 #include <algorithm>
 

@@ -3,7 +3,7 @@
 
 #include "window/controls.h"
 #include "window/form.h"
-#include "window/qt/open_file_dialog.h"
+#include "qt/open_file_dialog.h"
 
 #include <QWidget>
 #include <array>

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
-#include "window/qt/main_window.h"
+#include "qt/main_window.h"
 
-#include "window/qt/choice_list.h"
-#include "window/qt/control_widgets.h"
-#include "window/qt/grid_view.h"
-#include "window/qt/pixels.h"
+#include "qt/choice_list.h"
+#include "qt/control_widgets.h"
+#include "qt/grid_view.h"
+#include "qt/pixels.h"
 
 #include <QAbstractButton>
 #include <QFile>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "window/qt/focus_frame.h"
+#include "qt/focus_frame.h"
 
 #include <QEvent>
 #include <QFocusFrame>

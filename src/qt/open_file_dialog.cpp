@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "window/qt/open_file_dialog.h"
+#include "qt/open_file_dialog.h"
 
 #include <QCoreApplication>
 #include <QDir>
