@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
-// libFuzzer target for the puzzle reader: whatever the bytes, it yields a puzzle of 81 cells that are each
-// open or a given digit, or one of its defined errors with a line number that can point into the file.
+// libFuzzer target for the puzzle reader: whatever the bytes, it yields one or more puzzles of 81 cells that
+// are each open or a given digit, or one of its defined errors with a line number that can point into the
+// file.
 #include "files/puzzle_file.h"
 
 #include <cstddef>
@@ -59,10 +60,22 @@ void CheckError(const zifora::LoadError& error, std::string_view bytes)
             Fail("a file within the size limit refused as too large");
         }
         break;
+    case LoadErrorKind::BrokenGrid:
+        if (error.line < 1 || error.line > MostLines(bytes) || error.rows < 1 || error.rows % 9 == 0) {
+            Fail("a broken grid that is not a run of rows of the file short of whole grids");
+        }
+        return;
+    case LoadErrorKind::RegionMap:
+        if (error.line < 1 || error.line + 8 > MostLines(bytes)) {
+            Fail("a region map of nine lines that are not all lines of the file");
+        }
+        return;
     case LoadErrorKind::NoPuzzle:
         break;
     case LoadErrorKind::Unreadable:
-        Fail("bytes in memory reported as unreadable");
+    case LoadErrorKind::NotFound:
+    case LoadErrorKind::Folder:
+        Fail("bytes in memory reported as a file that cannot be read");
     default:
         Fail("an error kind the reader does not define");
     }
@@ -76,9 +89,14 @@ void CheckError(const zifora::LoadError& error, std::string_view bytes)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-    const zifora::PuzzleRead read = zifora::ParsePuzzle(bytes);
-    if (const auto* puzzle = std::get_if<zifora::Puzzle>(&read)) {
-        CheckPuzzle(*puzzle);
+    const zifora::PuzzleRead read = zifora::ParsePuzzles(bytes);
+    if (const auto* puzzles = std::get_if<zifora::Puzzles>(&read)) {
+        if (puzzles->empty()) {
+            Fail("a read without a puzzle that is no refusal");
+        }
+        for (const zifora::Puzzle& puzzle : *puzzles) {
+            CheckPuzzle(puzzle);
+        }
     } else {
         CheckError(std::get<zifora::LoadError>(read), bytes);
     }

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <array>
 #include <cassert>
+#include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
 #include <memory>
@@ -56,14 +57,14 @@ void PlaceGiven(Board& board, int row, int column, std::uint8_t digit)
 PuzzleRead ReadPuzzleFile(const std::string& path)
 {
     if (path.empty()) {
-        return LoadError {LoadErrorKind::Unreadable};
+        return LoadError {LoadErrorKind::NotFound};
     }
     // Opening never waits (a pipe would block the window) and the checks ask the opened file itself, so a
     // file swapped for a device or a pipe after a look at its name cannot slip through. Devices, pipes and
-    // directories are refused before a byte is read: /dev/zero would never end.
+    // folders are refused before a byte is read: /dev/zero would never end.
     const int descriptor = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (descriptor < 0) {
-        return LoadError {LoadErrorKind::Unreadable};
+        return LoadError {errno == ENOENT ? LoadErrorKind::NotFound : LoadErrorKind::Unreadable};
     }
     const FileHandle handle(::fdopen(descriptor, "rb"));
     if (!handle) {
@@ -72,7 +73,7 @@ PuzzleRead ReadPuzzleFile(const std::string& path)
     }
     struct stat status { };
     if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode)) {
-        return LoadError {LoadErrorKind::Unreadable};
+        return LoadError {S_ISDIR(status.st_mode) ? LoadErrorKind::Folder : LoadErrorKind::Unreadable};
     }
     if (static_cast<std::uintmax_t>(status.st_size) > kMaxPuzzleFileBytes) {
         return LoadError {LoadErrorKind::TooLarge};
@@ -82,31 +83,70 @@ PuzzleRead ReadPuzzleFile(const std::string& path)
     if (!bytes) {
         return LoadError {LoadErrorKind::Unreadable};
     }
-    return ParsePuzzle(*bytes);
+    return ParsePuzzles(*bytes);
 }
 
-std::string LoadErrorMessage(const LoadError& error, std::string_view path)
+namespace {
+
+// What went wrong, in the words that stand before the file's name.
+std::string Problem(const LoadError& error)
 {
     const std::string line = std::to_string(error.line);
-    std::string message;
     switch (error.kind) {
     case LoadErrorKind::Unreadable:
-        message = "Fehler: Datei nicht lesbar: ";
-        break;
+        return "Datei nicht lesbar";
+    case LoadErrorKind::NotFound:
+        return "Datei nicht gefunden";
+    case LoadErrorKind::Folder:
+        return "ist ein Ordner";
     case LoadErrorKind::TooLarge:
-        message = "Fehler: Datei zu groß: ";
-        break;
+        return "Datei zu groß";
     case LoadErrorKind::NoPuzzle:
-        message = "Fehler: kein Rätsel in der Datei: ";
-        break;
+        return "kein Rätsel in der Datei";
     case LoadErrorKind::LineTooShort:
-        message = "Fehler: Zeile " + line + " zu kurz: ";
-        break;
+        return "Zeile " + line + " zu kurz";
     case LoadErrorKind::LineMissing:
-        message = "Fehler: Zeile " + line + " fehlt: ";
-        break;
+        return "Zeile " + line + " fehlt";
+    case LoadErrorKind::BrokenGrid: {
+        // The grid the rows come closest to: a row too many or too few.
+        const int grids = std::max(1, (error.rows + 4) / 9);
+        return "Gitter ab Zeile " + line + " hat " + std::to_string(error.rows) + " statt "
+            + std::to_string(grids * 9) + " Reihen";
     }
-    return message.append(path);
+    case LoadErrorKind::RegionMap:
+        return "Zeilen " + line + " bis " + std::to_string(error.line + 8)
+            + " beschreiben Gebiete, keine Ziffern";
+    }
+    return "Datei nicht lesbar";
+}
+
+// The last part of a path: the name the user knows the file by.
+std::string_view FileName(std::string_view path)
+{
+    while (path.size() > 1 && path.back() == '/') {
+        path.remove_suffix(1);
+    }
+    const std::size_t slash = path.rfind('/');
+    return slash == std::string_view::npos || path.size() == 1 ? path : path.substr(slash + 1);
+}
+
+} // namespace
+
+std::string FileErrorMessage(const LoadError& error, std::string_view path)
+{
+    return "Fehler: " + Problem(error) + ": " + std::string(FileName(path));
+}
+
+std::string ClipboardErrorMessage(const LoadError& error)
+{
+    switch (error.kind) {
+    case LoadErrorKind::TooLarge:
+        return "Fehler: Zwischenablage zu groß";
+    case LoadErrorKind::NoPuzzle:
+        return "Fehler: kein Rätsel in der Zwischenablage";
+    default:
+        return "Fehler: " + Problem(error) + " (Zwischenablage)";
+    }
 }
 
 void ApplyPuzzle(Board& board, const Puzzle& puzzle)

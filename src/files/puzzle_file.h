@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 #include <variant>
+#include <vector>
 
 namespace zifora {
 
@@ -21,28 +22,49 @@ struct Puzzle {
     friend bool operator==(const Puzzle&, const Puzzle&) = default;
 };
 
-enum class LoadErrorKind : std::uint8_t { Unreadable, TooLarge, NoPuzzle, LineTooShort, LineMissing };
+enum class LoadErrorKind : std::uint8_t {
+    Unreadable,
+    NotFound,
+    Folder,
+    TooLarge,
+    NoPuzzle,
+    LineTooShort,
+    LineMissing,
+    BrokenGrid,
+    RegionMap,
+};
 
 struct LoadError {
     LoadErrorKind kind;
-    int line = 0; // the file's line number, for LineTooShort and LineMissing
+    // The line number: of the short or missing line, the first row of a broken grid, the first line of a
+    // region map.
+    int line = 0;
+    int rows = 0; // the rows of a broken grid
     friend bool operator==(const LoadError&, const LoadError&) = default;
 };
 
-using PuzzleRead = std::variant<Puzzle, LoadError>;
+// The puzzles of a file in the file's order; a read that succeeds holds at least one.
+using Puzzles = std::vector<Puzzle>;
+using PuzzleRead = std::variant<Puzzles, LoadError>;
 
-constexpr std::uintmax_t kMaxPuzzleFileBytes = std::uintmax_t {1024} * 1024;
+constexpr std::uintmax_t kMaxPuzzleFileBytes = std::uintmax_t {16} * 1024 * 1024;
 
 // Reads and checks a whole puzzle file; never touches a board. Only regular files are opened, and never more
 // than kMaxPuzzleFileBytes + 1 bytes are read.
 PuzzleRead ReadPuzzleFile(const std::string& path);
 
-// Checks the bytes of a puzzle file: plain rows of nine cells in blocks of nine lines (the last block is the
-// puzzle), one line of 81 cells, or a grid printed with borders. Depends on nothing but the bytes.
-PuzzleRead ParsePuzzle(std::string_view bytes);
+// Checks the bytes of a puzzle file. Plain rows of nine characters in blocks of nine lines (the last block is
+// the puzzle), one line of 81 cells and a grid printed with borders read as they always have, unless what
+// they read shows another layout; then, and where they fail, the file is read line by line: grids of rows
+// with their cells separated, puzzles of 81 cells on a line, any number of them, with titles, comments and
+// frames passed over. Depends on nothing but the bytes.
+PuzzleRead ParsePuzzles(std::string_view bytes);
 
-// The one German line that tells the user why the file at path was refused.
-std::string LoadErrorMessage(const LoadError& error, std::string_view path);
+// The one German line that tells the user why the file at path was refused; it names the file, not its
+// folder.
+std::string FileErrorMessage(const LoadError& error, std::string_view path);
+// The same for a paste.
+std::string ClipboardErrorMessage(const LoadError& error);
 
 // Puts a checked puzzle on the board: given cells yellow, bold and centred, the current cell left on the last
 // given cell, then ComputeCandidates, which brings the summaries up to date first.

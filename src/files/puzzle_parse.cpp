@@ -1,60 +1,18 @@
 // SPDX-License-Identifier: MIT
 #include "board/digits.h"
+#include "files/line_layout.h"
 #include "files/puzzle_file.h"
+#include "files/readings.h"
+#include "files/text_lines.h"
 
 #include <optional>
-#include <vector>
 
 namespace zifora {
 namespace {
 
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 constexpr std::size_t kRowLength = 9;
 constexpr std::size_t kBlockLines = 9;
 constexpr std::size_t kOneLineLength = 81;
-
-// Carriage return + line feed, carriage return alone and line feed alone each end a line. A last line
-// without an end counts; the empty rest after a final line end does not.
-std::vector<std::string_view> SplitLines(std::string_view text)
-{
-    std::vector<std::string_view> lines;
-    std::size_t start = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] != '\r' && text[i] != '\n') {
-            continue;
-        }
-        lines.push_back(text.substr(start, i - start));
-        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
-            ++i;
-        }
-        start = i + 1;
-    }
-    if (start < text.size()) {
-        lines.push_back(text.substr(start));
-    }
-    return lines;
-}
-
-bool IsBlank(std::string_view line)
-{
-    return line.find_first_not_of(" \t") == std::string_view::npos;
-}
-
-// Border lines of a printed grid hold nothing but rules, crossings, bars and spaces.
-bool IsBorder(std::string_view line)
-{
-    return line.find_first_not_of("-+=| ") == std::string_view::npos;
-}
-
-// The number of lines up to the last one that is not blank: what follows is trailing blank lines.
-std::size_t ContentLines(const std::vector<std::string_view>& lines)
-{
-    std::size_t count = lines.size();
-    while (count > 0 && IsBlank(lines[count - 1])) {
-        --count;
-    }
-    return count;
-}
 
 void ReadRow(std::string_view cells, std::size_t row, Puzzle& puzzle)
 {
@@ -65,66 +23,118 @@ void ReadRow(std::string_view cells, std::size_t row, Puzzle& puzzle)
     }
 }
 
-LoadError ErrorAtLine(LoadErrorKind kind, std::size_t index)
+LoadError ErrorAtLine(LoadErrorKind kind, std::size_t number)
 {
-    return LoadError {kind, static_cast<int>(index + 1)};
+    return LoadError {kind, static_cast<int>(number)};
 }
+
+// What a block of nine plain rows tells of the layout its lines were really written in: a row whose cells
+// a blank or a mark among the first nine characters would shift, fields, a printed grid, or a collection.
+// One shifted row is enough: a block of such rows with one row short or a title among them would otherwise
+// be read shifted, with nothing to tell the user.
+class BlockSigns {
+public:
+    void Add(std::string_view line)
+    {
+        m_puzzleLines += PuzzleLineCells(line) ? 1 : 0;
+        m_shown = m_shown || (SeparatesInFirstNine(line) && IsRow(line)) || MarksFieldsInFirstNine(line)
+            || HoldsGridCharacter(line);
+    }
+    bool ShowOtherLayout() const { return m_shown || m_puzzleLines == kBlockLines; }
+
+private:
+    std::size_t m_puzzleLines = 0;
+    bool m_shown = false;
+};
+
+struct PlainReading {
+    Puzzle puzzle;
+    bool showsOtherLayout = false;
+};
 
 // Blocks of nine lines, each checked in full; every block sets all 81 cells again, so the last decides.
 // A block begins only while something other than blank lines is left, but once begun it may take a
 // blank line of nine or more characters as a row of open cells.
-PuzzleRead ReadBlocks(const std::vector<std::string_view>& lines, std::size_t contentLines)
+std::variant<PlainReading, LoadError> ReadBlocks(std::string_view text)
 {
-    Puzzle puzzle;
-    for (std::size_t start = 0; start < contentLines; start += kBlockLines) {
+    PlainReading reading;
+    for (LineCursor lines(text); !lines.OnlyBlankLeft();) {
+        BlockSigns signs;
         for (std::size_t row = 0; row < kBlockLines; ++row) {
-            const std::size_t index = start + row;
-            if (index >= lines.size()) {
-                return ErrorAtLine(LoadErrorKind::LineMissing, index);
+            if (lines.AtEnd()) {
+                return ErrorAtLine(LoadErrorKind::LineMissing, lines.Number() + 1);
             }
-            if (lines[index].size() < kRowLength) {
-                return ErrorAtLine(LoadErrorKind::LineTooShort, index);
+            const std::string_view line = lines.Next();
+            if (line.size() < kRowLength) {
+                return ErrorAtLine(LoadErrorKind::LineTooShort, lines.Number());
             }
-            ReadRow(lines[index], row, puzzle);
+            ReadRow(line, row, reading.puzzle);
+            signs.Add(line);
         }
+        reading.showsOtherLayout = reading.showsOtherLayout || signs.ShowOtherLayout();
     }
-    return puzzle;
+    return reading;
 }
 
-// Puzzle collections write a puzzle as one line of 81 cells, row after row.
-std::optional<Puzzle> ReadOneLine(const std::vector<std::string_view>& lines, std::size_t contentLines)
+// A line of exactly 81 cell characters and spaces, the spaces open cells.
+bool IsSpacedOneLine(std::string_view line)
+{
+    if (line.size() != kOneLineLength) {
+        return false;
+    }
+    for (const char character : line) {
+        if (character != ' ' && !IsCellCharacter(character)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// Puzzle collections write a puzzle as one line of 81 cells, row after row. A file of one other long line
+// (a sentence) is no puzzle.
+std::optional<Puzzle> ReadOneLine(std::string_view text)
 {
     std::optional<std::string_view> only;
-    for (std::size_t index = 0; index < contentLines; ++index) {
-        if (IsBlank(lines[index])) {
+    for (LineCursor lines(text); !lines.OnlyBlankLeft();) {
+        const std::string_view line = lines.Next();
+        if (IsBlank(line)) {
             continue;
         }
         if (only) {
             return std::nullopt;
         }
-        only = lines[index];
+        only = line;
     }
     if (!only || only->size() < kOneLineLength) {
         return std::nullopt;
     }
-    Puzzle puzzle;
-    for (std::size_t row = 0; row < kBlockLines; ++row) {
-        ReadRow(only->substr(row * kRowLength, kRowLength), row, puzzle);
+    if (const std::optional<std::string> cells = PuzzleLineCells(*only)) {
+        return PuzzleFromCells(*cells);
     }
-    return puzzle;
+    if (IsSpacedOneLine(*only)) {
+        return PuzzleFromCells(*only);
+    }
+    return std::nullopt;
+}
+
+// Border lines of a printed grid hold nothing but rules, crossings, bars and spaces.
+bool IsBorder(std::string_view line)
+{
+    return line.find_first_not_of("-+=| ") == std::string_view::npos;
 }
 
 // The grid that forums print, with border lines between the boxes and bars and spaces between the cells.
-std::optional<Puzzle> ReadBorderedGrid(const std::vector<std::string_view>& lines, std::size_t contentLines)
+std::optional<Puzzle> ReadBorderedGrid(std::string_view text)
 {
     Puzzle puzzle;
     std::size_t row = 0;
-    for (std::size_t index = 0; index < contentLines; ++index) {
-        if (IsBorder(lines[index])) {
+    for (LineCursor lines(text); !lines.OnlyBlankLeft();) {
+        const std::string_view line = lines.Next();
+        if (IsBorder(line)) {
             continue;
         }
         std::string cells;
-        for (char character : lines[index]) {
+        for (const char character : line) {
             if (character != '|' && character != ' ') {
                 cells += character;
             }
@@ -140,34 +150,51 @@ std::optional<Puzzle> ReadBorderedGrid(const std::vector<std::string_view>& line
     return puzzle;
 }
 
+// The line-by-line reading of a file whose plain reading showed another layout, or refused it with
+// plainRefusal. A file that holds no puzzle here keeps the plain reading's refusal, which names the line to
+// mend.
+PuzzleRead ReadOtherLayout(std::string_view text, const std::optional<LoadError>& plainRefusal)
+{
+    LineReading reading = ReadLineByLine(text);
+    if (reading.puzzles.empty() && plainRefusal) {
+        return *plainRefusal;
+    }
+    if (reading.refusal) {
+        return *reading.refusal;
+    }
+    if (reading.puzzles.empty()) {
+        return LoadError {LoadErrorKind::NoPuzzle};
+    }
+    return std::move(reading.puzzles);
+}
+
 } // namespace
 
-PuzzleRead ParsePuzzle(std::string_view bytes)
+PuzzleRead ParsePuzzles(std::string_view bytes)
 {
     if (bytes.size() > kMaxPuzzleFileBytes) {
         return LoadError {LoadErrorKind::TooLarge};
     }
-    if (bytes.substr(0, kByteOrderMark.size()) == kByteOrderMark) {
-        bytes.remove_prefix(kByteOrderMark.size());
-    }
-    const std::vector<std::string_view> lines = SplitLines(bytes);
-    const std::size_t contentLines = ContentLines(lines);
-    if (contentLines == 0) {
+    const PuzzleText decoded(bytes);
+    const std::string_view text = decoded.Text();
+    if (LineCursor(text).OnlyBlankLeft()) {
         return LoadError {LoadErrorKind::NoPuzzle};
     }
-    if (std::optional<Puzzle> oneLine = ReadOneLine(lines, contentLines)) {
-        return *oneLine;
+    if (std::optional<Puzzle> oneLine = ReadOneLine(text)) {
+        return Puzzles {*oneLine};
     }
-    PuzzleRead plain = ReadBlocks(lines, contentLines);
-    if (std::holds_alternative<Puzzle>(plain)) {
-        return plain;
+    std::variant<PlainReading, LoadError> plain = ReadBlocks(text);
+    if (const auto* read = std::get_if<PlainReading>(&plain)) {
+        if (!read->showsOtherLayout) {
+            return Puzzles {read->puzzle};
+        }
+        return ReadOtherLayout(text, std::nullopt);
     }
-    // Only a file that the plain reading refuses is tried as a bordered grid, and if that fails too the
-    // user learns what is wrong with it as plain lines.
-    if (std::optional<Puzzle> bordered = ReadBorderedGrid(lines, contentLines)) {
-        return *bordered;
+    // Only a file that the plain reading refuses is tried as a bordered grid.
+    if (std::optional<Puzzle> bordered = ReadBorderedGrid(text)) {
+        return Puzzles {*bordered};
     }
-    return plain;
+    return ReadOtherLayout(text, std::get<LoadError>(plain));
 }
 
 } // namespace zifora

@@ -15,20 +15,42 @@
 namespace zifora {
 namespace {
 
-// One file of this machine, as a file manager drags it: one puzzle is loaded at a time.
-QString DroppedFile(const QMimeData* data)
+// The files of this machine that a file manager drags or copies; nothing when anything else comes along.
+QStringList LocalFiles(const QMimeData* data)
 {
-    if (data == nullptr || !data->hasUrls() || data->urls().size() != 1) {
+    if (data == nullptr || !data->hasUrls()) {
         return {};
     }
-    return data->urls().constFirst().toLocalFile();
+    QStringList files;
+    for (const QUrl& url : data->urls()) {
+        if (!url.isLocalFile()) {
+            return {};
+        }
+        files.append(url.toLocalFile());
+    }
+    return files;
 }
 
-// The puzzle reader reads one byte as one character, so a character beyond Latin-1 becomes one byte too
-// (a "?", an open cell) and the cells of a line keep their places.
-std::string ClipboardBytes()
+// The reader reads one byte as one character, so that the cells of a plain row keep their places: a
+// character of Latin-1 is its byte, one beyond it a "?" (an open cell, as a web page's dot may be), and a
+// no-break space a space. Only box drawing keeps its UTF-8 bytes, which the reader knows as a grid's lines.
+std::string ClipboardBytes(const QString& text)
 {
-    return QGuiApplication::clipboard()->text().toLatin1().toStdString();
+    std::string bytes;
+    bytes.reserve(static_cast<std::size_t>(text.size()));
+    for (const QChar character : text) {
+        const char16_t code = character.unicode();
+        if (code == 0xA0) {
+            bytes += ' ';
+        } else if (code <= 0xFF) {
+            bytes += static_cast<char>(code);
+        } else if (code >= 0x2500 && code <= 0x257F) {
+            bytes += QString(character).toUtf8().toStdString();
+        } else {
+            bytes += '?';
+        }
+    }
+    return bytes;
 }
 
 } // namespace
@@ -42,27 +64,46 @@ void MainWindow::AcceptFilesAndClipboard()
     }
     // A text box with the focus may keep the copy key for text selected in it; elsewhere both keys mean the
     // board.
-    connect(new QShortcut(QKeySequence::Paste, this), &QShortcut::activated, this, [this] {
-        m_form.Form_Paste(ClipboardBytes());
-        Render();
-    });
+    connect(new QShortcut(QKeySequence::Paste, this), &QShortcut::activated, this, &MainWindow::Paste);
     connect(new QShortcut(QKeySequence::Copy, this), &QShortcut::activated, this,
         [this] { QGuiApplication::clipboard()->setText(Text(m_form.Form_Copy())); });
 }
 
+// A file copied in the file manager opens as a dropped one does; text is read as a puzzle file's bytes.
+void MainWindow::Paste()
+{
+    const QStringList files = LocalFiles(QGuiApplication::clipboard()->mimeData());
+    if (!files.isEmpty()) {
+        OpenFiles(files);
+        return;
+    }
+    m_form.Form_Paste(ClipboardBytes(QGuiApplication::clipboard()->text()), m_chooser);
+    Render();
+}
+
+void MainWindow::OpenFiles(const QStringList& files)
+{
+    if (files.size() == 1) {
+        LoadFile(files.constFirst());
+        return;
+    }
+    m_form.Form_DropMany();
+    Render();
+}
+
 void MainWindow::dragEnterEvent(QDragEnterEvent* event)
 {
-    if (!DroppedFile(event->mimeData()).isEmpty()) {
+    if (!LocalFiles(event->mimeData()).isEmpty()) {
         event->acceptProposedAction();
     }
 }
 
 void MainWindow::dropEvent(QDropEvent* event)
 {
-    const QString file = DroppedFile(event->mimeData());
-    if (!file.isEmpty()) {
+    const QStringList files = LocalFiles(event->mimeData());
+    if (!files.isEmpty()) {
         event->acceptProposedAction();
-        LoadFile(file);
+        OpenFiles(files);
     }
 }
 

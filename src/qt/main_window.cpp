@@ -223,8 +223,7 @@ QWidget& MainWindow::Widget(std::string_view name) const
 void MainWindow::LoadFile(const QString& path)
 {
     m_dialog.Remember(path);
-    AnswerChooser answer(QFile::encodeName(path).toStdString());
-    m_form.Los_Click(answer);
+    m_form.Form_Open(QFile::encodeName(path).toStdString(), m_chooser);
     Render();
 }
 

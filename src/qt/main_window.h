@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "qt/open_file_dialog.h"
 #include "window/controls.h"
 #include "window/form.h"
-#include "qt/open_file_dialog.h"
 
 #include <QWidget>
 #include <array>
@@ -32,6 +32,10 @@ public:
     void Render();
     // Loads the file as if the user had chosen it in the dialog, which opens on it next time.
     void LoadFile(const QString& path);
+    // Loads the one file dropped or pasted; more than one at a time are refused.
+    void OpenFiles(const QStringList& files);
+    // Loads what the clipboard holds: the file a file manager copied, or text.
+    void Paste();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

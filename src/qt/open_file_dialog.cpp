@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QInputDialog>
 #include <utility>
 
 namespace zifora {
@@ -74,6 +75,21 @@ std::optional<std::string> OpenFileDialog::ChooseFile(const FileDialogSettings& 
     }
     m_lastPath = dialog.selectedFiles().constFirst();
     return QFile::encodeName(m_lastPath).toStdString();
+}
+
+std::optional<int> OpenFileDialog::ChoosePuzzle(const PuzzleQuestion& question)
+{
+    QInputDialog dialog(m_parent);
+    dialog.setObjectName(QStringLiteral("RaetselWahl"));
+    dialog.setWindowTitle(QStringLiteral("Rätsel wählen"));
+    dialog.setLabelText(QString::fromStdString(QuestionText(question)));
+    dialog.setInputMode(QInputDialog::IntInput);
+    dialog.setIntRange(1, question.count);
+    dialog.setIntValue(question.proposal);
+    if (dialog.exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    return dialog.intValue();
 }
 
 } // namespace zifora

@@ -19,12 +19,14 @@ QStringList NameFilters(const std::string& filter);
 QString SamplePuzzleFolder();
 
 // The desktop's open-file dialog. It opens in firstFolder until a file is chosen, and from then on on the
-// file chosen last; Cancel leaves that file in place.
+// file chosen last; Cancel leaves that file in place. After a file or a paste of several puzzles, a dialog
+// asks which one to open.
 class OpenFileDialog final : public FileChooser {
 public:
     explicit OpenFileDialog(QWidget* parent, QString firstFolder = SamplePuzzleFolder());
 
     std::optional<std::string> ChooseFile(const FileDialogSettings& settings) override;
+    std::optional<int> ChoosePuzzle(const PuzzleQuestion& question) override;
     // The dialog opens on path next time, as if the user had chosen it.
     void Remember(const QString& path);
 

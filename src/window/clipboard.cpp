@@ -3,6 +3,7 @@
 #include "files/puzzle_file.h"
 #include "window/form.h"
 
+#include <functional>
 #include <variant>
 
 namespace zifora {
@@ -13,15 +14,15 @@ constexpr std::string_view kClipboardName = "Zwischenablage";
 
 } // namespace
 
-void Form1::Form_Paste(std::string_view text)
+void Form1::Form_Paste(std::string_view text, PuzzleChooser& chooser)
 {
-    const PuzzleRead read = ParsePuzzle(text);
+    const PuzzleRead read = ParsePuzzles(text);
     if (const auto* error = std::get_if<LoadError>(&read)) {
-        ShowRefusal(LoadErrorMessage(*error, kClipboardName));
+        ShowRefusal(ClipboardErrorMessage(*error));
         return;
     }
-    m_state.Text2.text = kClipboardName;
-    ShowPuzzle(std::get<Puzzle>(read));
+    const Origin origin {PuzzleSource::Clipboard, {}, std::hash<std::string_view> {}(text)};
+    OpenOne(std::get<Puzzles>(read), origin, std::string(kClipboardName), chooser);
 }
 
 std::string Form1::Form_Copy() const

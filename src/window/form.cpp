@@ -29,18 +29,50 @@ void Form1::Los_Click(FileChooser& chooser)
 {
     // Nothing changes the entry yet; a dialog that remembered the user's pick would still open on the first.
     m_state.CommonDialog1.filterIndex = 1;
-    const std::optional<std::string> path = chooser.ChooseFile(m_state.CommonDialog1);
-    if (!path) {
-        return;
+    if (const std::optional<std::string> path = chooser.ChooseFile(m_state.CommonDialog1)) {
+        Form_Open(*path, chooser);
     }
-    const PuzzleRead read = ReadPuzzleFile(*path);
+}
+
+void Form1::Form_Open(const std::string& path, PuzzleChooser& chooser)
+{
+    const PuzzleRead read = ReadPuzzleFile(path);
     if (const auto* error = std::get_if<LoadError>(&read)) {
-        ShowRefusal(LoadErrorMessage(*error, *path));
+        ShowRefusal(FileErrorMessage(*error, path));
         return;
     }
-    m_state.board.FileName = *path;
-    m_state.Text2.text = *path;
-    ShowPuzzle(std::get<Puzzle>(read));
+    if (OpenOne(std::get<Puzzles>(read), Origin {PuzzleSource::File, path, 0}, path, chooser)) {
+        m_state.board.FileName = path;
+    }
+}
+
+void Form1::Form_DropMany()
+{
+    ShowRefusal("Fehler: bitte nur eine Datei ablegen");
+}
+
+bool Form1::OpenOne(
+    const std::vector<Puzzle>& puzzles, const Origin& origin, const std::string& name, PuzzleChooser& chooser)
+{
+    const int count = static_cast<int>(puzzles.size());
+    int number = 0;
+    if (count > 1) {
+        // "Datei", Enter, Enter walks through a collection: the proposal is the puzzle after the one shown.
+        const int proposal = m_number != 0 && m_origin == origin ? m_number % count + 1 : 1;
+        const std::optional<int> chosen = chooser.ChoosePuzzle({origin.source, count, proposal});
+        if (!chosen || *chosen < 1 || *chosen > count) {
+            return false;
+        }
+        number = *chosen;
+    }
+    m_state.Text2.text = name;
+    if (number != 0) {
+        m_state.Text2.text += " (Rätsel " + std::to_string(number) + " von " + std::to_string(count) + ")";
+    }
+    m_origin = origin;
+    m_number = number;
+    ShowPuzzle(puzzles[static_cast<std::size_t>(number == 0 ? 0 : number - 1)]);
+    return true;
 }
 
 void Form1::ShowRefusal(std::string message)

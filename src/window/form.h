@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace zifora {
 
@@ -28,6 +29,7 @@ public:
 
     const FormState& State() const { return m_state; }
 
+    // Asks the dialog for a file and opens it.
     void Los_Click(FileChooser& chooser);
     void Zellen_Click();
     void Einzelne_Click();
@@ -40,9 +42,14 @@ public:
     void Feld_EnterCell(int row, int column);
     // The user chose entry index (0 = the empty entry) of the list wahl.
     void wahl_Click(int index);
+    // The user opened a file another way than the dialog (the command line, a drop): loads it as if it had
+    // been chosen there. Of a file of several puzzles the chooser asks which.
+    void Form_Open(const std::string& path, PuzzleChooser& chooser);
+    // The user dropped or pasted several files at once: one puzzle is loaded at a time.
+    void Form_DropMany();
     // The user pasted text: loads the puzzle it holds with the reader of puzzle files. Text2 names the
     // clipboard; FileName and the file dialog keep the file chosen last.
-    void Form_Paste(std::string_view text);
+    void Form_Paste(std::string_view text, PuzzleChooser& chooser);
     // The board for the clipboard, as one line of 81 cells row by row: the digit of a placed cell, trial
     // placements included, "." for any other.
     std::string Form_Copy() const;
@@ -52,6 +59,17 @@ private:
     void EnterCell();
     // Shows why a load was refused; nothing else changes.
     void ShowRefusal(std::string message);
+    // Where a puzzle arrived from, as far as telling one collection from another needs it.
+    struct Origin {
+        PuzzleSource source = PuzzleSource::File;
+        std::string path; // of a file
+        std::size_t textHash = 0; // of a paste
+        friend bool operator==(const Origin&, const Origin&) = default;
+    };
+    // Puts one of the puzzles that arrived on the board, and name in Text2; asks the chooser which one when
+    // there are several. Returns false, having changed nothing, when the user cancelled.
+    bool OpenOne(const std::vector<Puzzle>& puzzles, const Origin& origin, const std::string& name,
+        PuzzleChooser& chooser);
     // Commits a checked puzzle to the board, as every successful load does.
     void ShowPuzzle(const Puzzle& puzzle);
 
@@ -61,6 +79,10 @@ private:
     std::optional<CellRef> m_listCell;
     // Text1 still shows the message of a refused load, which the next good load takes away.
     bool m_text1ShowsRefusal = false;
+    // The puzzle on the board is number m_number of the collection from m_origin; 0 when it came alone.
+    // The next load of the same collection proposes the puzzle after it.
+    Origin m_origin;
+    int m_number = 0;
 };
 
 } // namespace zifora

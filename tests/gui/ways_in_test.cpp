@@ -10,7 +10,9 @@
 #include <QDropEvent>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QInputDialog>
 #include <QMimeData>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
 
@@ -54,9 +56,8 @@ TEST(WaysIn, FileFromTheCommandLineOrDroppedLoadsAsIfChosenInTheDialog)
 
     window.LoadFile(missing);
     EXPECT_EQ(form.State(), chosen.State());
-    EXPECT_EQ(form.State().Text1.text, "Fehler: Datei nicht lesbar: " + missing.toStdString());
+    EXPECT_EQ(form.State().Text1.text, "Fehler: Datei nicht gefunden: easy.txt.fehlt");
 
-    EXPECT_FALSE(Drop(window, {Easy(), Easy()})) << "one puzzle at a time";
     EXPECT_TRUE(Drop(window, {Easy()}));
     answer.SetAnswer(Easy().toStdString());
     chosen.Los_Click(answer);
@@ -70,6 +71,62 @@ TEST(WaysIn, FileFromTheCommandLineOrDroppedLoadsAsIfChosenInTheDialog)
     });
     QTest::mouseClick(window.findChild<QWidget*>("Los"), Qt::LeftButton);
     EXPECT_EQ(offered, QStringList({Easy()}));
+}
+
+// A file of several puzzles asks which one in a German dialog that proposes the one after the puzzle on the
+// board; Cancel changes nothing at all. Two files dropped at once are refused; a file copied in the file
+// manager opens when pasted, as a dropped one does.
+TEST(WaysIn, CollectionsAskWhichPuzzleAndOneFileComesAtATime)
+{
+    const QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("sammlung.txt"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("39...2......37..2.5.......6......6.........5.62.9....8.3.5..8.7...63...586..472.9\n"
+               "..3.2.6..9..3.5..1..18.64....81.29..7.......8..67.82....26.95..8..2.3..9..5.1.3..\n");
+    file.close();
+    Form1 form;
+    MainWindow window(form);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    QString question;
+    std::vector<int> shown; // proposal, lowest, highest
+    WhenAsked([&](QInputDialog& dialog) {
+        question = dialog.labelText();
+        shown = {dialog.intValue(), dialog.intMinimum(), dialog.intMaximum()};
+        dialog.setIntValue(2);
+        dialog.accept();
+    });
+    window.LoadFile(path);
+    EXPECT_EQ(question, "Die Datei enthält 2 Rätsel. Welches soll geöffnet werden?");
+    EXPECT_EQ(shown, std::vector<int>({1, 1, 2}));
+    EXPECT_EQ(form.State().Text2.text, path.toStdString() + " (Rätsel 2 von 2)");
+
+    const FormState before = form.State();
+    WhenAsked([&](QInputDialog& dialog) {
+        shown = {dialog.intValue()};
+        dialog.reject();
+    });
+    EXPECT_TRUE(Drop(window, {path}));
+    EXPECT_EQ(shown, std::vector<int>({1})) << "after the last, the first";
+    EXPECT_EQ(form.State(), before);
+
+    EXPECT_TRUE(Drop(window, {path, Easy()}));
+    FormState refused = before;
+    refused.Text1.text = "Fehler: bitte nur eine Datei ablegen";
+    EXPECT_EQ(form.State(), refused);
+
+    auto* copied = new QMimeData;
+    copied->setUrls({QUrl::fromLocalFile(Easy())});
+    copied->setText(Easy());
+    QGuiApplication::clipboard()->setMimeData(copied);
+    window.activateWindow(); // the dialogs took the focus
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    QTest::keyClick(window.findChild<QWidget*>("Feld"), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(form.State().Text1.text, "");
+    EXPECT_EQ(form.State().Text2.text, Easy().toStdString());
+    EXPECT_EQ(form.State().board.FileName, Easy().toStdString());
+    ExpectShowsForm(window, form.State());
 }
 
 TEST_F(WindowTest, PasteKeysLoadTheClipboardAndTheCopyKeyPutsTheBoardOnIt)
@@ -87,7 +144,7 @@ TEST_F(WindowTest, PasteKeysLoadTheClipboardAndTheCopyKeyPutsTheBoardOnIt)
         Form1 expected;
         AnswerChooser refused(GuiTestFile("leer.txt"));
         expected.Los_Click(refused);
-        expected.Form_Paste(rows.toStdString());
+        expected.Form_Paste(rows.toStdString(), refused);
         EXPECT_EQ(form.State(), expected.State());
         ExpectShowsForm(window, form.State());
     }

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -139,13 +140,11 @@ void ExpectListShows(const MainWindow& window, const ListBox& wahl)
     }
 }
 
-} // namespace
-
-void WhenShown(const std::function<void(QFileDialog&)>& answer)
+template <typename Dialog> void WhenModal(const std::function<void(Dialog&)>& answer)
 {
     auto* poll = new QTimer;
     QObject::connect(poll, &QTimer::timeout, poll, [poll, answer] {
-        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
         if (dialog != nullptr && dialog->isVisible() && QThread::currentThread()->loopLevel() > 0) {
             poll->stop();
             answer(*dialog);
@@ -153,6 +152,18 @@ void WhenShown(const std::function<void(QFileDialog&)>& answer)
         }
     });
     poll->start(10);
+}
+
+} // namespace
+
+void WhenShown(const std::function<void(QFileDialog&)>& answer)
+{
+    WhenModal(answer);
+}
+
+void WhenAsked(const std::function<void(QInputDialog&)>& answer)
+{
+    WhenModal(answer);
 }
 
 std::string GuiTestFile(const std::string& name)

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "window/form.h"
 #include "qt/main_window.h"
+#include "window/form.h"
 
 #include <QTableWidget>
 #include <functional>
@@ -17,12 +17,15 @@ inline void PrintTo(const QString& text, std::ostream* out)
 }
 
 class QFileDialog;
+class QInputDialog;
 
 namespace zifora::test {
 
 // Runs answer on the dialog once it waits in its own event loop for the user (showing it may process events
 // before that loop starts, and an answer then would be lost).
 void WhenShown(const std::function<void(QFileDialog&)>& answer);
+// The same for the question which puzzle of a collection to open.
+void WhenAsked(const std::function<void(QInputDialog&)>& answer);
 
 // The path of a file kept beside these tests.
 std::string GuiTestFile(const std::string& name);

@@ -7,6 +7,7 @@
 #include <iterator>
 #include <optional>
 #include <ostream>
+#include <utility>
 
 namespace zifora {
 namespace {
@@ -131,14 +132,17 @@ std::string Replay::Run(std::string_view line, std::ostream& out)
         return {};
     }
     if (command == "load" && !arguments.empty()) {
-        AnswerChooser chooser {std::string(arguments)};
+        AnswerChooser chooser = Answers(std::string(arguments));
         m_form.Los_Click(chooser);
         return {};
     }
     if (command == "cancel" && arguments.empty()) {
-        AnswerChooser chooser;
+        AnswerChooser chooser = Answers();
         m_form.Los_Click(chooser);
         return {};
+    }
+    if (command == "pick") {
+        return Pick(arguments);
     }
     if (command == "click") {
         return Click(arguments);
@@ -207,8 +211,24 @@ std::string Replay::Paste(std::string_view path)
         }
         m_clipboard.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
     }
-    m_form.Form_Paste(m_clipboard);
+    AnswerChooser chooser = Answers();
+    m_form.Form_Paste(m_clipboard, chooser);
     return {};
+}
+
+std::string Replay::Pick(std::string_view number)
+{
+    const std::optional<int> pick = ParseInt(number);
+    if (!pick || *pick < 0) {
+        return "pick needs the number of a puzzle, or 0 for Cancel: " + std::string(number);
+    }
+    m_pick = pick;
+    return {};
+}
+
+AnswerChooser Replay::Answers(std::optional<std::string> path)
+{
+    return AnswerChooser(std::move(path), std::exchange(m_pick, std::nullopt));
 }
 
 void Replay::Copy(std::ostream& out)

@@ -6,6 +6,7 @@
 
 #include <iosfwd>
 #include <nlohmann/json.hpp>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -31,11 +32,18 @@ private:
     std::string Enter(std::string_view arguments);
     std::string Choose(std::string_view arguments);
     std::string Paste(std::string_view path);
+    std::string Pick(std::string_view number);
+    // Answers the dialogs of the next load: the file dialog with path, or Cancel when there is none, and the
+    // question which puzzle of a collection with the number picked beforehand.
+    AnswerChooser Answers(std::optional<std::string> path = std::nullopt);
     void Copy(std::ostream& out);
 
     Form1& m_form;
     // What the script's copy left on the clipboard, or the file its last paste read.
     std::string m_clipboard;
+    // The answer to the next question which puzzle of a collection to open (0 = Cancel); without one the
+    // proposal is taken.
+    std::optional<int> m_pick;
 };
 
 // Runs a whole script on a fresh form. Returns the exit status: 0, or 2 after a line that stopped it.

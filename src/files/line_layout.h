@@ -1,0 +1,54 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace zifora {
+
+// How one line of a puzzle file reads in the layouts that people write beside the plain rows of nine
+// characters: cells separated by blanks, bars, commas, semicolons or tabs, and puzzles of 81 cells on a line.
+
+// A character that stands for one cell: a digit 1 to 9 given; 0 and . _ - * x X ? open.
+constexpr bool IsCellCharacter(char character)
+{
+    return (character >= '0' && character <= '9') || character == '.' || character == '_' || character == '-'
+        || character == '*' || character == 'x' || character == 'X' || character == '?';
+}
+
+// The cells of a line, one cell character each ("." for an empty field), when every field of it -- or, in a
+// line without commas, semicolons and tabs, every character but its blanks and bars -- is a cell; nothing
+// when one is not.
+std::optional<std::string> LineCells(std::string_view line);
+
+// The number of fields of a line with commas, semicolons or tabs; of any other line its blank-separated
+// words.
+std::size_t PieceCount(std::string_view line);
+
+// A row of a grid: exactly nine cells.
+bool IsRow(std::string_view line);
+
+// The 81 cells of a puzzle line, or nothing: a run of at least 81 cell characters at the start of the line
+// or after anything but a letter or "+" (the first 81 count), or exactly 81 cells as LineCells reads them.
+std::optional<std::string> PuzzleLineCells(std::string_view line);
+
+// A line with nothing but blanks (the no-break space too) and what draws a grid's frame: - + = | * and the
+// box-drawing characters.
+bool IsBlankOrBorderLine(std::string_view line);
+
+// A line whose first character that is not blank is "#".
+bool IsCommentLine(std::string_view line);
+
+// Among the first nine characters, a blank, a tab, a bar, a comma or a semicolon: a plain reading of nine
+// characters would shift the cells of such a row.
+bool SeparatesInFirstNine(std::string_view line);
+
+// Among the first nine characters, a comma, a semicolon or a colon: the fields of another layout or a label.
+bool MarksFieldsInFirstNine(std::string_view line);
+
+// Anywhere in the line, "|", "+", "=" or a box-drawing character: a printed grid.
+bool HoldsGridCharacter(std::string_view line);
+
+} // namespace zifora
