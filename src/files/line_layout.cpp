@@ -6,8 +6,6 @@
 namespace zifora {
 namespace {
 
-constexpr std::size_t kRowCells = 9;
-constexpr std::size_t kPuzzleCells = 81;
 constexpr std::size_t kFirstCharacters = 9;
 constexpr std::string_view kNoBreakSpace = "\xC2\xA0";
 // U+2500 to U+257F in UTF-8: E2 94 80 to E2 95 BF.
@@ -51,14 +49,14 @@ std::size_t SeparatorAt(std::string_view text)
 // The character that splits a line into fields: the first comma or semicolon, else a tab, else none.
 std::optional<char> FieldMark(std::string_view line)
 {
-    const std::size_t mark = line.find_first_of(",;");
-    if (mark != std::string_view::npos) {
-        return line[mark];
+    bool tab = false;
+    for (const char character : line) {
+        if (character == ',' || character == ';') {
+            return character;
+        }
+        tab = tab || character == '\t';
     }
-    if (line.find('\t') != std::string_view::npos) {
-        return '\t';
-    }
-    return std::nullopt;
+    return tab ? std::optional<char>('\t') : std::nullopt;
 }
 
 // The length of the blank, tab or bar that ends text; 0 for anything else.
@@ -205,22 +203,12 @@ std::size_t PieceCount(std::string_view line)
     return words;
 }
 
-bool IsRow(std::string_view line)
-{
-    const std::optional<std::string> cells = LineCells(line);
-    return cells && cells->size() == kRowCells;
-}
-
-std::optional<std::string> PuzzleLineCells(std::string_view line)
+std::optional<std::string> RowOrPuzzleCells(std::string_view line)
 {
     if (std::optional<std::string> run = CellRun(line)) {
         return run;
     }
-    std::optional<std::string> cells = LineCells(line);
-    if (cells && cells->size() == kPuzzleCells) {
-        return cells;
-    }
-    return std::nullopt;
+    return LineCells(line);
 }
 
 bool IsBlankOrBorderLine(std::string_view line)
@@ -262,12 +250,9 @@ bool MarksFieldsInFirstNine(std::string_view line)
 
 bool HoldsGridCharacter(std::string_view line)
 {
-    if (line.find_first_of("|+=") != std::string_view::npos) {
-        return true;
-    }
-    for (std::size_t lead = line.find(kBoxLead); lead != std::string_view::npos;
-         lead = line.find(kBoxLead, lead + 1)) {
-        if (IsBoxDrawing(line.substr(lead))) {
+    for (std::size_t index = 0; index < line.size(); ++index) {
+        const char character = line[index];
+        if (character == '|' || character == '+' || character == '=' || IsBoxDrawing(line.substr(index))) {
             return true;
         }
     }

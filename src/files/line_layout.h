@@ -27,12 +27,13 @@ std::optional<std::string> LineCells(std::string_view line);
 // words.
 std::size_t PieceCount(std::string_view line);
 
-// A row of a grid: exactly nine cells.
-bool IsRow(std::string_view line);
+// The cells of a line as rows and puzzle lines read them: the first 81 of a run of at least 81 cell
+// characters at the start of the line or after anything but a letter or "+" ("+" marks a placed digit in one
+// solver's libraries), else LineCells. Nine cells make a row, 81 a puzzle line.
+std::optional<std::string> RowOrPuzzleCells(std::string_view line);
 
-// The 81 cells of a puzzle line, or nothing: a run of at least 81 cell characters at the start of the line
-// or after anything but a letter or "+" (the first 81 count), or exactly 81 cells as LineCells reads them.
-std::optional<std::string> PuzzleLineCells(std::string_view line);
+constexpr std::size_t kRowCells = 9;
+constexpr std::size_t kPuzzleCells = 81;
 
 // A line with nothing but blanks (the no-break space too) and what draws a grid's frame: - + = | * and the
 // box-drawing characters.

@@ -10,14 +10,14 @@
 namespace zifora {
 namespace {
 
-constexpr std::size_t kGridRows = 9;
+constexpr std::size_t kGridRows = kRowCells;
 constexpr std::size_t kMapLines = 9;
 constexpr std::size_t kMapPieces = 9;
 
 // Rows gathered into grids: blank and frame lines may stand between them, any other line ends the run.
 class GridRun {
 public:
-    void Add(std::string cells, std::size_t number)
+    void Add(const std::string& cells, std::size_t number)
     {
         if (m_cells.empty()) {
             m_firstLine = number;
@@ -88,17 +88,18 @@ LineReading ReadLineByLine(std::string_view text)
             map.Break();
             continue;
         }
-        std::optional<std::string> cells = LineCells(line);
-        if (cells && cells->size() == kGridRows) {
-            run.Add(std::move(*cells), lines.Number());
+        // A comment may hold a puzzle line, as an example or one already solved.
+        std::optional<std::string> cells = IsCommentLine(line) ? std::nullopt : RowOrPuzzleCells(line);
+        if (cells && cells->size() == kRowCells) {
+            run.Add(*cells, lines.Number());
             map.Break();
             continue;
         }
         run.End(reading);
-        if (IsCommentLine(line)) {
+        if (cells && cells->size() == kPuzzleCells) {
+            reading.puzzles.push_back(PuzzleFromCells(*cells));
             map.Break();
-        } else if (const std::optional<std::string> puzzle = PuzzleLineCells(line)) {
-            reading.puzzles.push_back(PuzzleFromCells(*puzzle));
+        } else if (IsCommentLine(line)) {
             map.Break();
         } else {
             map.Other(line, lines.Number(), reading);

@@ -10,9 +10,9 @@
 namespace zifora {
 namespace {
 
-constexpr std::size_t kRowLength = 9;
+constexpr std::size_t kRowLength = kRowCells;
 constexpr std::size_t kBlockLines = 9;
-constexpr std::size_t kOneLineLength = 81;
+constexpr std::size_t kOneLineLength = kPuzzleCells;
 
 void ReadRow(std::string_view cells, std::size_t row, Puzzle& puzzle)
 {
@@ -36,8 +36,10 @@ class BlockSigns {
 public:
     void Add(std::string_view line)
     {
-        m_puzzleLines += PuzzleLineCells(line) ? 1 : 0;
-        m_shown = m_shown || (SeparatesInFirstNine(line) && IsRow(line)) || MarksFieldsInFirstNine(line)
+        const std::optional<std::string> cells = RowOrPuzzleCells(line);
+        const bool row = cells && cells->size() == kRowCells;
+        m_puzzleLines += cells && cells->size() == kPuzzleCells ? 1 : 0;
+        m_shown = m_shown || (row && SeparatesInFirstNine(line)) || MarksFieldsInFirstNine(line)
             || HoldsGridCharacter(line);
     }
     bool ShowOtherLayout() const { return m_shown || m_puzzleLines == kBlockLines; }
@@ -108,7 +110,8 @@ std::optional<Puzzle> ReadOneLine(std::string_view text)
     if (!only || only->size() < kOneLineLength) {
         return std::nullopt;
     }
-    if (const std::optional<std::string> cells = PuzzleLineCells(*only)) {
+    if (const std::optional<std::string> cells = RowOrPuzzleCells(*only);
+        cells && cells->size() == kPuzzleCells) {
         return PuzzleFromCells(*cells);
     }
     if (IsSpacedOneLine(*only)) {

@@ -7,7 +7,6 @@
 #include <iterator>
 #include <optional>
 #include <ostream>
-#include <utility>
 
 namespace zifora {
 namespace {
@@ -134,11 +133,13 @@ std::string Replay::Run(std::string_view line, std::ostream& out)
     if (command == "load" && !arguments.empty()) {
         AnswerChooser chooser = Answers(std::string(arguments));
         m_form.Los_Click(chooser);
+        Answered(chooser);
         return {};
     }
     if (command == "cancel" && arguments.empty()) {
         AnswerChooser chooser = Answers();
         m_form.Los_Click(chooser);
+        Answered(chooser);
         return {};
     }
     if (command == "pick") {
@@ -213,6 +214,7 @@ std::string Replay::Paste(std::string_view path)
     }
     AnswerChooser chooser = Answers();
     m_form.Form_Paste(m_clipboard, chooser);
+    Answered(chooser);
     return {};
 }
 
@@ -228,7 +230,14 @@ std::string Replay::Pick(std::string_view number)
 
 AnswerChooser Replay::Answers(std::optional<std::string> path)
 {
-    return AnswerChooser(std::move(path), std::exchange(m_pick, std::nullopt));
+    return AnswerChooser(std::move(path), m_pick);
+}
+
+void Replay::Answered(const AnswerChooser& chooser)
+{
+    if (chooser.Asked()) {
+        m_pick.reset();
+    }
 }
 
 void Replay::Copy(std::ostream& out)

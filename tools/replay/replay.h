@@ -36,6 +36,8 @@ private:
     // Answers the dialogs of the next load: the file dialog with path, or Cancel when there is none, and the
     // question which puzzle of a collection with the number picked beforehand.
     AnswerChooser Answers(std::optional<std::string> path = std::nullopt);
+    // A pick answers the next question only: once one was asked it is used up.
+    void Answered(const AnswerChooser& chooser);
     void Copy(std::ostream& out);
 
     Form1& m_form;
