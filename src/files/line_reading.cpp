@@ -30,10 +30,12 @@ public:
     // told, so none of it is read.
     void End(LineReading& reading)
     {
-        if (m_rows % kGridRows != 0 && !reading.refusal) {
-            reading.refusal = LoadError {
-                LoadErrorKind::BrokenGrid, static_cast<int>(m_firstLine), static_cast<int>(m_rows)};
-        } else if (m_rows % kGridRows == 0) {
+        if (m_rows % kGridRows != 0) {
+            if (!reading.refusal) {
+                reading.refusal = LoadError {
+                    LoadErrorKind::BrokenGrid, static_cast<int>(m_firstLine), static_cast<int>(m_rows)};
+            }
+        } else {
             for (std::size_t grid = 0; grid < m_rows / kGridRows; ++grid) {
                 reading.puzzles.push_back(
                     PuzzleFromCells(std::string_view(m_cells).substr(grid * kGridRows * kGridRows)));

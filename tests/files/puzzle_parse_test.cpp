@@ -85,12 +85,11 @@ const std::vector<std::string> kBoxDrawn {"┌───────┬───�
     "├───────┼───────┼───────┤", "│ . 6 . │ . . . │ 2 8 . │", "│ . . . │ 4 1 9 │ . . 5 │",
     "│ . . . │ . 8 . │ . 7 9 │", "└───────┴───────┴───────┘"};
 
-std::string Utf16Little(const std::string& ascii)
+std::string Utf16(const std::string& ascii, bool bigEndian)
 {
-    std::string bytes = "\xFF\xFE";
+    std::string bytes = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
     for (const char character : ascii) {
-        bytes += character;
-        bytes += '\0';
+        bytes += bigEndian ? std::string {'\0', character} : std::string {character, '\0'};
     }
     return bytes;
 }
@@ -117,7 +116,8 @@ TEST(ParsePuzzles, ReadsEveryLayoutAsItsAuthorMeantIt)
         {"rows, open as blanks", Join(Spaced(kRows, "", " ")), kClassic},
         {"rows, odd bytes", Join(With(9, std::string("\0\xff", 2) + "0\x80" + "80079")), kClassic},
         {"two blocks, the last decides", Join(kSecond) + Join(kRows), kClassic},
-        {"rows in UTF-16", Utf16Little(Join(kRows, "\r\n")), kClassic},
+        {"rows in UTF-16", Utf16(Join(kRows, "\r\n"), false), kClassic},
+        {"rows in UTF-16, big end first", Utf16(Join(kRows), true), kClassic},
         {"one line", "\n  \n" + kOneLine + "\n", kClassic},
         {"one line, spaces open", Join(Spaced({kOneLine}, "", " ")), kClassic},
         {"one line with label and comment", "Puzzle: " + kOneLine + " # easy\n", kClassic},
@@ -125,14 +125,14 @@ TEST(ParsePuzzles, ReadsEveryLayoutAsItsAuthorMeantIt)
         // Rows with separated cells: each would be shifted if read as nine characters.
         {"blanks", Join(Spaced(kRows, " ")), kClassic},
         {"indented",
-            Join({"    530070000", "    600195000", "    098000060", "    800060003", "    400803001",
-                "    700020006", "    060000280", "    000419005", "    000080079"}),
+            Join({" 530070000", " 600195000", " 098000060", " 800060003", " 400803001", " 700020006",
+                " 060000280", " 000419005", " 000080079"}),
             kClassic},
         {"blanks between boxes",
             Join({"53.  .7.  ...", "6..  195  ...", ".98  ...  .6.", "8..  .6.  ..3", "4..  8.3  ..1",
                 "7..  .2.  ..6", ".6.  ...  28.", "...  419  ..5", "...  .8.  .79"}),
             kClassic},
-        {"bars, no frame", Join(Spaced(kRows, " | ")), kClassic},
+        {"bars, no frame, ? open", Join(Spaced(kRows, " | ", "?")), kClassic},
         {"frame of stars", Join(kStarFramed), kClassic},
         {"box drawing", Join(kBoxDrawn), kClassic},
         {"commas, trailing comma", Join(Spaced(kRows, ", ", "0", ",")), kClassic},
@@ -150,7 +150,9 @@ TEST(ParsePuzzles, ReadsEveryLayoutAsItsAuthorMeantIt)
             LoadError {Kind::LineMissing, 3}},
         // Refusals: never a row missing, shifted or misunderstood.
         {"a short row", Join(Spaced(With(4, "80006003"), " ")), LoadError {Kind::BrokenGrid, 1, 3}},
-        {"a tenth row", Join(Spaced(kRows, " ")) + "1 2 3 4 5 6 7 8 9\n", LoadError {Kind::LineMissing, 11}},
+        {"a tenth row",
+            "Grid 01\n" + Join(Spaced(kRows, " ")) + "1 2 3 4 5 6 7 8 9\nGrid 02\n" + Join(kSecond),
+            LoadError {Kind::BrokenGrid, 2, 10}},
         {"a title between rows", Join(Inserted(Spaced(kRows, " "), 3, "Puzzle number one")),
             LoadError {Kind::LineMissing, 11}},
         {"a region map after the grid",
@@ -159,6 +161,10 @@ TEST(ParsePuzzles, ReadsEveryLayoutAsItsAuthorMeantIt)
                                   "GGGHHHIII", "GGGHHHIII", "GGGHHHIII"},
                     " ")),
             LoadError {Kind::RegionMap, 10}},
+        {"a printed grid short of rows",
+            Join({"53..7....", "6..195...", ".98....6.", "===+===+===", "8...6...3", "4..8.3..1", "7...2...6",
+                "===+===+===", ".6....28."}),
+            LoadError {Kind::BrokenGrid, 1, 7}},
         {"a sign without a puzzle", Join(std::vector<std::string>(9, "Author: someone")),
             LoadError {Kind::NoPuzzle}},
         {"a sentence on one line",
