@@ -149,6 +149,24 @@ std::string ClipboardErrorMessage(const LoadError& error)
     }
 }
 
+std::array<bool, 81> ClashingCells(const Puzzle& puzzle)
+{
+    std::array<bool, 81> clashing {};
+    for (int cell = 0; cell < 81; ++cell) {
+        for (int other = 0; other < 81; ++other) {
+            const bool sameRow = cell / 9 == other / 9;
+            const bool sameColumn = cell % 9 == other % 9;
+            const bool sameBox = cell / 27 == other / 27 && cell % 9 / 3 == other % 9 / 3;
+            const auto digit = puzzle.digits[static_cast<std::size_t>(cell)];
+            if (other != cell && digit != 0 && digit == puzzle.digits[static_cast<std::size_t>(other)]
+                && (sameRow || sameColumn || sameBox)) {
+                clashing[static_cast<std::size_t>(cell)] = true;
+            }
+        }
+    }
+    return clashing;
+}
+
 void ApplyPuzzle(Board& board, const Puzzle& puzzle)
 {
     board.Feld.Clear();

@@ -66,6 +66,9 @@ std::string FileErrorMessage(const LoadError& error, std::string_view path);
 // The same for a paste.
 std::string ClipboardErrorMessage(const LoadError& error);
 
+// The cells whose digit stands a second time in their row, column or box; open cells never clash.
+std::array<bool, 81> ClashingCells(const Puzzle& puzzle);
+
 // Puts a checked puzzle on the board: given cells yellow, bold and centred, the current cell left on the last
 // given cell, then ComputeCandidates, which brings the summaries up to date first.
 void ApplyPuzzle(Board& board, const Puzzle& puzzle);

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
-// The ways into the window that a desktop offers beside its own buttons: a file dropped from a file manager
-// and the clipboard. Each is a load through the form, like a file chosen in the dialog.
+// The ways into the window that a desktop offers beside its own buttons: a file dropped from a file manager,
+// the clipboard, and a puzzle typed in. Each is a load through the form, like a file chosen in the dialog.
+#include "qt/clipboard_text.h"
 #include "qt/control_widgets.h"
+#include "qt/entry_dialog.h"
 #include "qt/main_window.h"
 
 #include <QClipboard>
@@ -31,28 +33,6 @@ QStringList LocalFiles(const QMimeData* data)
     return files;
 }
 
-// The reader reads one byte as one character, so that the cells of a plain row keep their places: a
-// character of Latin-1 is its byte, one beyond it a "?" (an open cell, as a web page's dot may be), and a
-// no-break space a space. Only box drawing keeps its UTF-8 bytes, which the reader knows as a grid's lines.
-std::string ClipboardBytes(const QString& text)
-{
-    std::string bytes;
-    bytes.reserve(static_cast<std::size_t>(text.size()));
-    for (const QChar character : text) {
-        const char16_t code = character.unicode();
-        if (code == 0xA0) {
-            bytes += ' ';
-        } else if (code <= 0xFF) {
-            bytes += static_cast<char>(code);
-        } else if (code >= 0x2500 && code <= 0x257F) {
-            bytes += QString(character).toUtf8().toStdString();
-        } else {
-            bytes += '?';
-        }
-    }
-    return bytes;
-}
-
 } // namespace
 
 void MainWindow::AcceptFilesAndClipboard()
@@ -65,6 +45,7 @@ void MainWindow::AcceptFilesAndClipboard()
     // A text box with the focus may keep the copy key for text selected in it; elsewhere both keys mean the
     // board.
     connect(new QShortcut(QKeySequence::Paste, this), &QShortcut::activated, this, &MainWindow::Paste);
+    connect(new QShortcut(QKeySequence::New, this), &QShortcut::activated, this, &MainWindow::TypeIn);
     connect(new QShortcut(QKeySequence::Copy, this), &QShortcut::activated, this,
         [this] { QGuiApplication::clipboard()->setText(Text(m_form.Form_Copy())); });
 }
@@ -79,6 +60,15 @@ void MainWindow::Paste()
     }
     m_form.Form_Paste(ClipboardBytes(QGuiApplication::clipboard()->text()), m_chooser);
     Render();
+}
+
+void MainWindow::TypeIn()
+{
+    EntryDialog dialog(this, m_form.Givens());
+    if (dialog.exec() == QDialog::Accepted) {
+        m_form.Form_Type(dialog.Cells());
+        Render();
+    }
 }
 
 void MainWindow::OpenFiles(const QStringList& files)

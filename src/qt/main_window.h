@@ -36,6 +36,8 @@ public:
     void OpenFiles(const QStringList& files);
     // Loads what the clipboard holds: the file a file manager copied, or text.
     void Paste();
+    // Asks for a puzzle to be typed in, starting from the givens of the one on the board, and loads it.
+    void TypeIn();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

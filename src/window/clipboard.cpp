@@ -9,8 +9,9 @@
 namespace zifora {
 namespace {
 
-// Stands where a load from a file shows the file's path.
+// Stand where a load from a file shows the file's path.
 constexpr std::string_view kClipboardName = "Zwischenablage";
+constexpr std::string_view kTypedName = "Eingabe";
 
 } // namespace
 
@@ -23,6 +24,31 @@ void Form1::Form_Paste(std::string_view text, PuzzleChooser& chooser)
     }
     const Origin origin {PuzzleSource::Clipboard, {}, std::hash<std::string_view> {}(text)};
     OpenOne(std::get<Puzzles>(read), origin, std::string(kClipboardName), chooser);
+}
+
+void Form1::Form_Type(std::string_view cells)
+{
+    Puzzle puzzle;
+    if (cells.size() != puzzle.digits.size()) {
+        return;
+    }
+    for (std::size_t index = 0; index < cells.size(); ++index) {
+        puzzle.digits[index]
+            = IsDigit(cells[index]) ? static_cast<std::uint8_t>(DigitValue(cells[index])) : 0;
+    }
+    m_state.Text2.text = kTypedName;
+    m_origin = {};
+    m_number = 0;
+    ShowPuzzle(puzzle);
+}
+
+std::string Form1::Givens() const
+{
+    std::string cells;
+    for (const std::uint8_t digit : m_givens) {
+        cells += digit != 0 ? DigitCharacter(digit) : '.';
+    }
+    return cells;
 }
 
 std::string Form1::Form_Copy() const

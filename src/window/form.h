@@ -5,6 +5,8 @@
 #include "window/file_chooser.h"
 #include "window/form_state.h"
 
+#include <array>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -50,6 +52,12 @@ public:
     // The user pasted text: loads the puzzle it holds with the reader of puzzle files. Text2 names the
     // clipboard; FileName and the file dialog keep the file chosen last.
     void Form_Paste(std::string_view text, PuzzleChooser& chooser);
+    // The user typed a puzzle in: loads the 81 cells, row by row ("1" to "9" given, any other character
+    // open), as a file holding those givens would load. Text2 says so; FileName and the file dialog keep the
+    // file chosen last. Anything but 81 cells changes nothing.
+    void Form_Type(std::string_view cells);
+    // The givens of the puzzle loaded last, as Form_Type takes them: a digit or "." for each cell.
+    std::string Givens() const;
     // The board for the clipboard, as one line of 81 cells row by row: the digit of a placed cell, trial
     // placements included, "." for any other.
     std::string Form_Copy() const;
@@ -83,6 +91,8 @@ private:
     // The next load of the same collection proposes the puzzle after it.
     Origin m_origin;
     int m_number = 0;
+    // The digit of each given cell of the puzzle loaded last, 0 for an open one.
+    std::array<std::uint8_t, 81> m_givens {};
 };
 
 } // namespace zifora

@@ -140,30 +140,16 @@ void ExpectListShows(const MainWindow& window, const ListBox& wahl)
     }
 }
 
-template <typename Dialog> void WhenModal(const std::function<void(Dialog&)>& answer)
-{
-    auto* poll = new QTimer;
-    QObject::connect(poll, &QTimer::timeout, poll, [poll, answer] {
-        auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
-        if (dialog != nullptr && dialog->isVisible() && QThread::currentThread()->loopLevel() > 0) {
-            poll->stop();
-            answer(*dialog);
-            poll->deleteLater();
-        }
-    });
-    poll->start(10);
-}
-
 } // namespace
 
 void WhenShown(const std::function<void(QFileDialog&)>& answer)
 {
-    WhenModal(answer);
+    WhenModal<QFileDialog>(answer);
 }
 
 void WhenAsked(const std::function<void(QInputDialog&)>& answer)
 {
-    WhenModal(answer);
+    WhenModal<QInputDialog>(answer);
 }
 
 std::string GuiTestFile(const std::string& name)

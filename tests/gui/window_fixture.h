@@ -4,7 +4,10 @@
 #include "qt/main_window.h"
 #include "window/form.h"
 
+#include <QApplication>
 #include <QTableWidget>
+#include <QThread>
+#include <QTimer>
 #include <functional>
 #include <gtest/gtest.h>
 #include <ostream>
@@ -20,6 +23,21 @@ class QFileDialog;
 class QInputDialog;
 
 namespace zifora::test {
+
+// Runs answer on the modal dialog of the type once it waits in its own event loop for the user.
+template <typename Dialog, typename Answer> void WhenModal(Answer answer)
+{
+    auto* poll = new QTimer;
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, answer] {
+        auto* dialog = dynamic_cast<Dialog*>(QApplication::activeModalWidget());
+        if (dialog != nullptr && dialog->isVisible() && QThread::currentThread()->loopLevel() > 0) {
+            poll->stop();
+            answer(*dialog);
+            poll->deleteLater();
+        }
+    });
+    poll->start(10);
+}
 
 // Runs answer on the dialog once it waits in its own event loop for the user (showing it may process events
 // before that loop starts, and an answer then would be lost).

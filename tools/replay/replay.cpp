@@ -145,6 +145,13 @@ std::string Replay::Run(std::string_view line, std::ostream& out)
     if (command == "pick") {
         return Pick(arguments);
     }
+    if (command == "type") {
+        if (arguments.size() != 81) {
+            return "type needs the 81 cells of a puzzle, row by row: " + std::string(arguments);
+        }
+        m_form.Form_Type(arguments);
+        return {};
+    }
     if (command == "click") {
         return Click(arguments);
     }

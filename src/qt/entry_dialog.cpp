@@ -1,0 +1,212 @@
+// SPDX-License-Identifier: MIT
+#include "qt/entry_dialog.h"
+
+#include "board/digits.h"
+#include "qt/clipboard_text.h"
+#include "qt/focus_frame.h"
+
+#include <QClipboard>
+#include <QDialogButtonBox>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QShortcut>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <variant>
+
+namespace zifora {
+namespace {
+
+constexpr int kCellPixels = 34;
+constexpr int kThinLine = 1;
+constexpr int kBoxLine = 3;
+constexpr int kCells = 81;
+// Clashing digits stand on the light red that spreadsheets mark errors with.
+const QColor kClashColour {255, 190, 190};
+
+// Where cell index (0..80, row by row) of the grid starts, along one axis, from its row or column 0..8.
+int Edge(int line)
+{
+    return kBoxLine + line * (kCellPixels + kThinLine) + (line / 3) * (kBoxLine - kThinLine);
+}
+
+} // namespace
+
+EntryGrid::EntryGrid(QWidget* parent)
+    : QWidget(parent)
+{
+    setObjectName(QStringLiteral("Eingabe"));
+    setFocusPolicy(Qt::StrongFocus);
+    setAccessibleName(QStringLiteral("Rätselgitter"));
+    setAccessibleDescription(QStringLiteral(
+        "Neun mal neun Zellen: Ziffern tippen, 0, Punkt, Leertaste oder Entf leeren eine Zelle, Pfeiltasten "
+        "und Tab wechseln die Zelle."));
+    setFixedSize(sizeHint());
+    ShowFocusFrame(*this);
+}
+
+QSize EntryGrid::sizeHint() const
+{
+    const int side = Edge(8) + kCellPixels + kBoxLine;
+    return {side, side};
+}
+
+void EntryGrid::SetPuzzle(const Puzzle& puzzle)
+{
+    m_puzzle = puzzle;
+    update();
+}
+
+QRect EntryGrid::CellRect(int cell) const
+{
+    return {Edge(cell % 9), Edge(cell / 9), kCellPixels, kCellPixels};
+}
+
+void EntryGrid::paintEvent(QPaintEvent* /*event*/)
+{
+    QPainter painter(this);
+    // The lines are what the cells leave of the dark ground.
+    painter.fillRect(rect(), palette().color(QPalette::WindowText));
+    QFont digitFont = font();
+    digitFont.setPixelSize(kCellPixels * 3 / 5);
+    digitFont.setBold(true);
+    painter.setFont(digitFont);
+    const std::array<bool, kCells> clashing = ClashingCells(m_puzzle);
+    for (int cell = 0; cell < kCells; ++cell) {
+        const QRect area = CellRect(cell);
+        const auto index = static_cast<std::size_t>(cell);
+        painter.fillRect(area, clashing[index] ? kClashColour : palette().color(QPalette::Base));
+        if (m_puzzle.digits[index] != 0) {
+            painter.setPen(palette().color(QPalette::Text));
+            painter.drawText(area, Qt::AlignCenter, QString(QChar(DigitCharacter(m_puzzle.digits[index]))));
+        }
+    }
+    painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+    painter.drawRect(CellRect(m_current).adjusted(1, 1, -1, -1));
+}
+
+void EntryGrid::keyPressEvent(QKeyEvent* event)
+{
+    const QString text = event->text();
+    const char typed = text.size() == 1 ? text.front().toLatin1() : '\0';
+    if (IsDigit(typed)) {
+        Write(static_cast<std::uint8_t>(DigitValue(typed)), 1);
+    } else if (typed == '0' || typed == '.' || event->key() == Qt::Key_Space) {
+        Write(0, 1);
+    } else if (event->key() == Qt::Key_Delete) {
+        Write(0, 0);
+    } else if (event->key() == Qt::Key_Backspace) {
+        // Typing has moved on past the slip, unless it is in the last cell.
+        if (m_puzzle.digits[static_cast<std::size_t>(m_current)] == 0 && m_current > 0) {
+            MoveTo(m_current - 1);
+        }
+        Write(0, 0);
+    } else if (event->key() == Qt::Key_Left && m_current % 9 > 0) {
+        MoveTo(m_current - 1);
+    } else if (event->key() == Qt::Key_Right && m_current % 9 < 8) {
+        MoveTo(m_current + 1);
+    } else if (event->key() == Qt::Key_Up && m_current >= 9) {
+        MoveTo(m_current - 9);
+    } else if (event->key() == Qt::Key_Down && m_current < kCells - 9) {
+        MoveTo(m_current + 9);
+    } else {
+        QWidget::keyPressEvent(event);
+    }
+}
+
+void EntryGrid::mousePressEvent(QMouseEvent* event)
+{
+    for (int cell = 0; cell < kCells; ++cell) {
+        if (CellRect(cell).contains(event->position().toPoint())) {
+            MoveTo(cell);
+        }
+    }
+    setFocus(Qt::MouseFocusReason);
+}
+
+// Tab goes from cell to cell, and from the last cell on to the buttons.
+bool EntryGrid::focusNextPrevChild(bool next)
+{
+    const int cell = m_current + (next ? 1 : -1);
+    if (hasFocus() && cell >= 0 && cell < kCells) {
+        MoveTo(cell);
+        return true;
+    }
+    return QWidget::focusNextPrevChild(next);
+}
+
+void EntryGrid::Write(std::uint8_t digit, int step)
+{
+    m_puzzle.digits[static_cast<std::size_t>(m_current)] = digit;
+    MoveTo(std::min(m_current + step, kCells - 1));
+    update();
+}
+
+void EntryGrid::MoveTo(int cell)
+{
+    m_current = cell;
+    update();
+}
+
+EntryDialog::EntryDialog(QWidget* parent, std::string_view givens)
+    : QDialog(parent)
+    , m_grid(new EntryGrid(this))
+    , m_message(new QLabel(this))
+{
+    setObjectName(QStringLiteral("RaetselEingeben"));
+    setWindowTitle(QStringLiteral("Rätsel eingeben"));
+    Puzzle puzzle;
+    for (std::size_t cell = 0; cell < puzzle.digits.size() && cell < givens.size(); ++cell) {
+        puzzle.digits[cell] = IsDigit(givens[cell]) ? static_cast<std::uint8_t>(DigitValue(givens[cell])) : 0;
+    }
+    m_grid->SetPuzzle(puzzle);
+    auto* hint = new QLabel(QStringLiteral("Ziffern tippen; 0, Punkt oder Leertaste lassen eine Zelle leer. "
+                                           "Doppelte Ziffern werden rot markiert."),
+        this);
+    hint->setWordWrap(true);
+    m_message->setObjectName(QStringLiteral("Meldung"));
+    m_message->setWordWrap(true);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("Übernehmen"));
+    QPushButton* clear = buttons->addButton(QStringLiteral("Leeren"), QDialogButtonBox::ResetRole);
+    clear->setObjectName(QStringLiteral("Leeren"));
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(clear, &QPushButton::clicked, this, [this] {
+        m_grid->SetPuzzle({});
+        m_grid->setFocus(Qt::OtherFocusReason);
+    });
+    connect(new QShortcut(QKeySequence::Paste, this), &QShortcut::activated, this, &EntryDialog::Paste);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(hint);
+    layout->addWidget(m_grid, 0, Qt::AlignHCenter);
+    layout->addWidget(m_message);
+    layout->addWidget(buttons);
+    m_grid->setFocus(Qt::OtherFocusReason);
+}
+
+std::string EntryDialog::Cells() const
+{
+    std::string cells;
+    for (const std::uint8_t digit : m_grid->Entered().digits) {
+        cells += digit != 0 ? DigitCharacter(digit) : '.';
+    }
+    return cells;
+}
+
+// A collection gives its first puzzle: the grid is a place to mend one, not to choose among many.
+void EntryDialog::Paste()
+{
+    const PuzzleRead read = ParsePuzzles(ClipboardBytes(QGuiApplication::clipboard()->text()));
+    if (const auto* error = std::get_if<LoadError>(&read)) {
+        m_message->setText(QString::fromStdString(ClipboardErrorMessage(*error)));
+        return;
+    }
+    m_grid->SetPuzzle(std::get<Puzzles>(read).front());
+    m_message->clear();
+}
+
+} // namespace zifora
