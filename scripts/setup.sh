@@ -9,7 +9,7 @@ packages=(
   clang clang-tidy clang-format libclang-rt-14-dev
   xvfb xauth xdotool x11-utils libx11-dev imagemagick fonts-dejavu-core fonts-liberation2
   qqwing
-  desktop-file-utils appstream dpkg-dev file
+  desktop-file-utils appstream dpkg-dev file poppler-utils
 )
 
 missing=()

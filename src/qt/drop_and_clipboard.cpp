@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: MIT
-// The ways into the window that a desktop offers beside its own buttons: a file dropped from a file manager,
-// the clipboard, and a puzzle typed in. Each is a load through the form, like a file chosen in the dialog.
+// The ways in and out that a desktop offers beside the window's own buttons: a file dropped from a file
+// manager, the clipboard, a puzzle typed in, and the board printed. A way in is a load through the form,
+// like a file chosen in the dialog.
 #include "qt/clipboard_text.h"
 #include "qt/control_widgets.h"
 #include "qt/entry_dialog.h"
+#include "qt/print_page.h"
 #include "qt/main_window.h"
 
 #include <QClipboard>
@@ -46,6 +48,8 @@ void MainWindow::AcceptFilesAndClipboard()
     // board.
     connect(new QShortcut(QKeySequence::Paste, this), &QShortcut::activated, this, &MainWindow::Paste);
     connect(new QShortcut(QKeySequence::New, this), &QShortcut::activated, this, &MainWindow::TypeIn);
+    connect(new QShortcut(QKeySequence::Print, this), &QShortcut::activated, this,
+        [this] { PrintForm(this, m_form.State()); });
     connect(new QShortcut(QKeySequence::Copy, this), &QShortcut::activated, this,
         [this] { QGuiApplication::clipboard()->setText(Text(m_form.Form_Copy())); });
 }
