@@ -5,15 +5,14 @@
 #include "qt/clipboard_text.h"
 #include "qt/control_widgets.h"
 #include "qt/entry_dialog.h"
-#include "qt/print_page.h"
 #include "qt/main_window.h"
+#include "qt/print_page.h"
 
 #include <QClipboard>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QGuiApplication>
 #include <QMimeData>
-#include <QShortcut>
 #include <QUrl>
 
 namespace zifora {
@@ -44,14 +43,22 @@ void MainWindow::AcceptFilesAndClipboard()
     for (QWidget* child : findChildren<QWidget*>()) {
         child->setAcceptDrops(false);
     }
-    // A text box with the focus may keep the copy key for text selected in it; elsewhere both keys mean the
-    // board.
-    connect(new QShortcut(QKeySequence::Paste, this), &QShortcut::activated, this, &MainWindow::Paste);
-    connect(new QShortcut(QKeySequence::New, this), &QShortcut::activated, this, &MainWindow::TypeIn);
-    connect(new QShortcut(QKeySequence::Print, this), &QShortcut::activated, this,
-        [this] { PrintForm(this, m_form.State()); });
-    connect(new QShortcut(QKeySequence::Copy, this), &QShortcut::activated, this,
-        [this] { QGuiApplication::clipboard()->setText(Text(m_form.Form_Copy())); });
+}
+
+void MainWindow::Copy()
+{
+    QGuiApplication::clipboard()->setText(Text(m_form.Form_Copy()));
+}
+
+bool MainWindow::CanPaste() const
+{
+    const QMimeData* mime = QGuiApplication::clipboard()->mimeData();
+    return mime != nullptr && (mime->hasText() || !LocalFiles(mime).isEmpty());
+}
+
+void MainWindow::Print()
+{
+    PrintForm(this, m_form.State());
 }
 
 // A file copied in the file manager opens as a dropped one does; text is read as a puzzle file's bytes.

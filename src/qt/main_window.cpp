@@ -49,6 +49,7 @@ MainWindow::MainWindow(Form1& form, FileChooser* chooser, QWidget* parent)
     }
     Render();
     AcceptFilesAndClipboard();
+    CreateExtraActions();
     m_feld->installEventFilter(this);
     m_wahl->installEventFilter(this);
     m_feld->setFocus();

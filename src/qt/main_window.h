@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+class QAction;
 class QModelIndex;
 
 namespace zifora {
@@ -38,11 +39,19 @@ public:
     void Paste();
     // Asks for a puzzle to be typed in, starting from the givens of the one on the board, and loads it.
     void TypeIn();
+    // Puts the board on the clipboard.
+    void Copy();
+    // Whether the clipboard holds something to paste.
+    bool CanPaste() const;
+    // Prints the board with its bookkeeping, asking where with the print dialog.
+    void Print();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    // Lists the actions beyond the window's own controls.
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     void CreateControls();
@@ -52,6 +61,8 @@ private:
     void Connect(std::size_t index);
     // A file dropped anywhere on the window loads; the paste and copy keys reach the clipboard.
     void AcceptFilesAndClipboard();
+    // The actions beyond the controls, each with its key.
+    void CreateExtraActions();
     // Runs the form's handler for a click, then shows the form.
     void Click(const Control& control);
     void EnterCell(const Control& control, const QModelIndex& cell);
@@ -68,6 +79,7 @@ private:
     std::vector<QObject*> m_senders;
     GridView* m_feld = nullptr;
     ChoiceList* m_wahl = nullptr;
+    std::vector<QAction*> m_extraActions;
 };
 
 } // namespace zifora
