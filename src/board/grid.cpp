@@ -42,4 +42,17 @@ void Grid::Clear()
     }
 }
 
+CellLook Grid::ShownLook(int row, int column) const
+{
+    const bool fixed = row < m_fixedRows || column < m_fixedCols;
+    CellLook look = Look(row, column);
+    if (look.back == Colour::Default) {
+        look.back = fixed ? m_backColorFixed : m_backColor;
+    }
+    if (look.align == Alignment::Default) {
+        look.align = fixed ? m_fixedAlignment : m_colAlignment;
+    }
+    return look;
+}
+
 } // namespace zifora

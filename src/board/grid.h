@@ -36,6 +36,9 @@ public:
     const std::string& TextMatrix(int row, int column) const { return At(row, column).text; }
     void SetTextMatrix(int row, int column, std::string_view text) { At(row, column).text.assign(text); }
     const CellLook& Look(int row, int column) const { return At(row, column).look; }
+    // The look the cell is shown in: where its own look leaves the colour or the alignment to the grid, the
+    // grid's for fixed cells or for the others.
+    CellLook ShownLook(int row, int column) const;
 
     int Row() const { return m_row; }
     int Col() const { return m_col; }

@@ -84,23 +84,6 @@ private:
     QAbstractItemView* m_view;
 };
 
-// The grid's general alignment: numbers to the right, other texts to the left.
-Qt::Alignment HorizontalAlignment(Alignment align, const std::string& text)
-{
-    switch (align) {
-    case Alignment::Center:
-        return Qt::AlignHCenter;
-    case Alignment::Right:
-        return Qt::AlignRight;
-    case Alignment::Default:
-        break;
-    }
-    const bool number = !text.empty() && std::all_of(text.begin(), text.end(), [](char character) {
-        return character >= '0' && character <= '9';
-    });
-    return number ? Qt::AlignRight : Qt::AlignLeft;
-}
-
 } // namespace
 
 GridView::GridView(CurrentCellMark mark, QWidget* parent)
@@ -197,17 +180,8 @@ void GridView::RenderCell(const Grid& grid, int row, int column)
 {
     QTableWidgetItem* cell = item(row, column);
     const bool fixed = row < grid.FixedRows() || column < grid.FixedCols();
-    const CellLook& look = grid.Look(row, column);
+    const CellLook look = grid.ShownLook(row, column);
     const std::string& text = grid.TextMatrix(row, column);
-
-    Colour back = look.back;
-    if (back == Colour::Default) {
-        back = fixed ? grid.BackColorFixed() : grid.BackColor();
-    }
-    Alignment align = look.align;
-    if (align == Alignment::Default) {
-        align = fixed ? grid.FixedAlignment() : grid.ColAlignment();
-    }
     QFont font = this->font();
     font.setBold(look.weight == Weight::Bold);
 
@@ -217,11 +191,11 @@ void GridView::RenderCell(const Grid& grid, int row, int column)
         cell->setFlags(flags);
     }
     cell->setText(QString::fromStdString(text));
-    cell->setBackground(ColourOf(back, palette(), QPalette::Base));
+    cell->setBackground(ColourOf(look.back, palette(), QPalette::Base));
     // The fixed colours are light ones: black reads on them whatever the desktop's text colour is.
-    cell->setForeground(RgbOf(back) ? QColor(Qt::black) : palette().color(QPalette::Text));
+    cell->setForeground(RgbOf(look.back) ? QColor(Qt::black) : palette().color(QPalette::Text));
     cell->setFont(font);
-    cell->setTextAlignment(HorizontalAlignment(align, text) | Qt::AlignVCenter);
+    cell->setTextAlignment(HorizontalAlignment(look.align, text) | Qt::AlignVCenter);
 }
 
 } // namespace zifora

@@ -38,4 +38,20 @@ QColor ColourOf(Colour colour, const QPalette& palette, QPalette::ColorRole defa
     return palette.color(colour == Colour::Window ? QPalette::Window : defaultRole);
 }
 
+Qt::Alignment HorizontalAlignment(Alignment align, const std::string& text)
+{
+    switch (align) {
+    case Alignment::Center:
+        return Qt::AlignHCenter;
+    case Alignment::Right:
+        return Qt::AlignRight;
+    case Alignment::Default:
+        break;
+    }
+    const bool number = !text.empty() && std::all_of(text.begin(), text.end(), [](char character) {
+        return character >= '0' && character <= '9';
+    });
+    return number ? Qt::AlignRight : Qt::AlignLeft;
+}
+
 } // namespace zifora

@@ -8,6 +8,7 @@
 #include <QColor>
 #include <QPalette>
 #include <QRect>
+#include <string>
 
 namespace zifora {
 
@@ -30,5 +31,9 @@ QRect PixelLine(const TwipLine& line, int thicknessPixels);
 // The colour to paint: the exact RGB of a fixed colour, the desktop's window colour for Window, and the
 // palette's colour for the control's own role for Default.
 QColor ColourOf(Colour colour, const QPalette& palette, QPalette::ColorRole defaultRole);
+
+// A cell's horizontal alignment; Default is the grid control's own: numbers to the right, other texts to the
+// left.
+Qt::Alignment HorizontalAlignment(Alignment align, const std::string& text);
 
 } // namespace zifora

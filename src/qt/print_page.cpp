@@ -2,6 +2,7 @@
 #include "qt/print_page.h"
 
 #include "qt/control_widgets.h"
+#include "qt/pixels.h"
 #include "window/controls.h"
 
 #include <QPainter>
@@ -34,17 +35,6 @@ QFont PrintedFont(QFont font, const CellLook& look)
     font.setItalic(look.back == Colour::Magenta);
     font.setUnderline(look.back == Colour::Red || look.back == Colour::Green);
     return font;
-}
-
-// A cell left to the grid's own alignment shows a number on the right and any other text on the left.
-Qt::Alignment Horizontal(Alignment align, const std::string& text)
-{
-    const bool number
-        = !text.empty() && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
-    if (align == Alignment::Center) {
-        return Qt::AlignHCenter;
-    }
-    return align == Alignment::Right || number ? Qt::AlignRight : Qt::AlignLeft;
 }
 
 class Page {
@@ -108,12 +98,8 @@ public:
 private:
     void DrawCell(const Grid& grid, int row, int column, const QRectF& cell)
     {
-        const bool fixed = row < grid.FixedRows() || column < grid.FixedCols();
-        const CellLook& look = grid.Look(row, column);
-        const Colour back = look.back != Colour::Default ? look.back
-            : fixed                                      ? grid.BackColorFixed()
-                                                         : grid.BackColor();
-        m_painter.fillRect(cell, Tint(back));
+        const CellLook look = grid.ShownLook(row, column);
+        m_painter.fillRect(cell, Tint(look.back));
         m_painter.setPen(QPen(Qt::gray, 0));
         m_painter.drawRect(cell);
         if (look.back == Colour::Yellow) {
@@ -122,14 +108,11 @@ private:
             m_painter.drawRect(cell.adjusted(inset, inset, -inset, -inset));
         }
         const std::string& text = grid.TextMatrix(row, column);
-        const Alignment align = look.align != Alignment::Default ? look.align
-            : fixed                                              ? grid.FixedAlignment()
-                                                                 : grid.ColAlignment();
         m_painter.setFont(PrintedFont(m_font, look));
         m_painter.setPen(Qt::black);
         const double margin = 2 * kTwipsPerPixel * m_scale;
         m_painter.drawText(cell.adjusted(margin, 0, -margin, 0),
-            static_cast<int>(Horizontal(align, text) | Qt::AlignVCenter), Text(text));
+            static_cast<int>(HorizontalAlignment(look.align, text) | Qt::AlignVCenter), Text(text));
     }
 
     QPainter& m_painter;
