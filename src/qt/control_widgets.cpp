@@ -2,6 +2,7 @@
 #include "qt/control_widgets.h"
 
 #include "qt/choice_list.h"
+#include "qt/focus_frame.h"
 #include "qt/grid_view.h"
 #include "qt/pixels.h"
 
@@ -112,8 +113,11 @@ QWidget* NewWidget(ControlKind kind, QWidget* parent)
         line->setReadOnly(true);
         return line;
     }
-    case ControlKind::TextArea:
-        return new ReportBox(parent);
+    case ControlKind::TextArea: {
+        auto* report = new ReportBox(parent);
+        ShowFocusFrame(*report);
+        return report;
+    }
     case ControlKind::Label:
         return new QLabel(parent);
     case ControlKind::Caption: {

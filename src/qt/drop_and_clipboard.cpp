@@ -43,8 +43,8 @@ void MainWindow::AcceptFilesAndClipboard()
     // A text box with the focus may keep the copy key for text selected in it; elsewhere both keys mean the
     // board.
     connect(new QShortcut(QKeySequence::Paste, this), &QShortcut::activated, this, [this] {
-        m_form.Form_Paste(ClipboardBytes());
-        Render();
+        const std::string text = ClipboardBytes();
+        Run([&] { m_form.Form_Paste(text); });
     });
     connect(new QShortcut(QKeySequence::Copy, this), &QShortcut::activated, this,
         [this] { QGuiApplication::clipboard()->setText(Text(m_form.Form_Copy())); });

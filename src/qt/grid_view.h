@@ -22,6 +22,10 @@ public:
     // the selection model's signals, so that this move is never taken for the user's.
     void Render(const Grid& grid);
 
+    // Typing never moves the current cell to a cell whose text starts with what was typed: on a board of
+    // digits that jump reads as a fault, and the digit keys choose from the list instead.
+    void keyboardSearch(const QString& /*search*/) override { }
+
 protected:
     void changeEvent(QEvent* event) override;
 

@@ -9,7 +9,6 @@
 #include <QAbstractButton>
 #include <QFile>
 #include <QFrame>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QSignalBlocker>
 #include <algorithm>
@@ -49,8 +48,7 @@ MainWindow::MainWindow(Form1& form, FileChooser* chooser, QWidget* parent)
     }
     Render();
     AcceptFilesAndClipboard();
-    m_feld->installEventFilter(this);
-    m_wahl->installEventFilter(this);
+    AcceptKeys();
     m_feld->setFocus();
 }
 
@@ -160,54 +158,29 @@ void MainWindow::Connect(std::size_t index)
     }
 }
 
-// The list floats over the grid, far from it in the tab order: Enter in the grid takes a keyboard user into
-// the shown list, Escape in the list back to the grid. Filtered rather than bound as shortcuts, which would
-// take the key from whichever control has the focus.
-bool MainWindow::eventFilter(QObject* watched, QEvent* event)
-{
-    if (event->type() == QEvent::KeyPress) {
-        const int key = static_cast<const QKeyEvent*>(event)->key();
-        const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
-        if (watched == m_feld && enter && m_wahl->isVisible()) {
-            m_wahl->setFocus(Qt::ShortcutFocusReason);
-            return true;
-        }
-        if (watched == m_wahl && key == Qt::Key_Escape) {
-            m_feld->setFocus(Qt::ShortcutFocusReason);
-            return true;
-        }
-    }
-    return QWidget::eventFilter(watched, event);
-}
-
 void MainWindow::Click(const Control& control)
 {
     if (const auto* handler = std::get_if<FileHandler>(&control.handler)) {
-        (m_form.**handler)(m_chooser);
+        Run([&] { (m_form.**handler)(m_chooser); });
     } else {
-        (m_form.*std::get<ClickHandler>(control.handler))();
+        Run([&] { (m_form.*std::get<ClickHandler>(control.handler))(); });
     }
-    Render();
 }
 
 void MainWindow::EnterCell(const Control& control, const QModelIndex& cell)
 {
-    if (cell.isValid()) {
-        (m_form.*std::get<CellHandler>(control.handler))(cell.row(), cell.column());
-    }
-    // Also after a move the form refused: the widget's current cell goes back to the form's.
-    Render();
+    // Also after a move the form refused, the window renders: the widget's current cell goes back to the
+    // form's.
+    Run([&] {
+        if (cell.isValid()) {
+            (m_form.*std::get<CellHandler>(control.handler))(cell.row(), cell.column());
+        }
+    });
 }
 
 void MainWindow::Choose(const Control& control, int index)
 {
-    const bool listHadFocus = m_wahl->hasFocus();
-    (m_form.*std::get<EntryHandler>(control.handler))(index);
-    Render();
-    // Closing the list by its empty entry would hand the focus on to the next control.
-    if (listHadFocus && !m_wahl->isVisible()) {
-        m_feld->setFocus(Qt::OtherFocusReason);
-    }
+    Run([&] { (m_form.*std::get<EntryHandler>(control.handler))(index); });
 }
 
 QWidget& MainWindow::Widget(std::string_view name) const
@@ -224,8 +197,24 @@ void MainWindow::LoadFile(const QString& path)
 {
     m_dialog.Remember(path);
     AnswerChooser answer(QFile::encodeName(path).toStdString());
-    m_form.Los_Click(answer);
+    Run([&] { m_form.Los_Click(answer); });
+}
+
+void MainWindow::Handle(const std::function<void()>& event)
+{
+    const bool listHadFocus = m_wahl->hasFocus();
+    event();
     Render();
+    // A list that closes -- by its empty entry, by Escape, by an undo -- would hand the focus on to the next
+    // control; it goes back to the board the list came from.
+    if (listHadFocus && !m_wahl->isVisible()) {
+        m_feld->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+void MainWindow::Run(const std::function<void()>& event)
+{
+    Handle([&] { m_history.Run(m_form, event); });
 }
 
 // In the table's order: the list comes last, after the buttons whose enabled states decide where the focus

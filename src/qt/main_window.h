@@ -1,16 +1,19 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "qt/open_file_dialog.h"
 #include "window/controls.h"
 #include "window/form.h"
-#include "qt/open_file_dialog.h"
+#include "window/history.h"
 
 #include <QWidget>
 #include <array>
 #include <cstddef>
+#include <functional>
 #include <string_view>
 #include <vector>
 
+class QKeyEvent;
 class QModelIndex;
 
 namespace zifora {
@@ -46,7 +49,15 @@ private:
     void Connect(std::size_t index);
     // A file dropped anywhere on the window loads; the paste and copy keys reach the clipboard.
     void AcceptFilesAndClipboard();
-    // Runs the form's handler for a click, then shows the form.
+    // Every event reaches the form here: runs it where the history can take it back.
+    void Run(const std::function<void()>& event);
+    // Runs something on the form -- an event, an undo -- and shows the form.
+    void Handle(const std::function<void()>& event);
+    // The keys of the board, the buttons, the list and the window: digits, Enter, Space, Escape, undo, zoom.
+    void AcceptKeys();
+    // Whether the key was the board's: the grid then never sees it.
+    bool KeyOnFeld(const QKeyEvent& key);
+    // Runs the form's handler for a click.
     void Click(const Control& control);
     void EnterCell(const Control& control, const QModelIndex& cell);
     void Choose(const Control& control, int index);
@@ -54,6 +65,7 @@ private:
     QWidget& Widget(std::string_view name) const;
 
     Form1& m_form;
+    History m_history;
     OpenFileDialog m_dialog;
     FileChooser& m_chooser;
     // The widget of each row of the table.

@@ -40,6 +40,14 @@ public:
     void Feld_EnterCell(int row, int column);
     // The user chose entry index (0 = the empty entry) of the list wahl.
     void wahl_Click(int index);
+    // A key typed on Feld: a digit chooses its entry of the list shown for the current cell, as a click on it
+    // would; Enter ('\r') and Space activate the current cell, as Feld_Click does. Other keys do nothing.
+    void Feld_KeyPress(char key);
+    // A click on (row, column) of Feld, after the press entered it: in trial mode the current cell's list is
+    // shown, as entering the cell would show it, unless it is already.
+    void Feld_Click(int row, int column);
+    // Escape hides the list; nothing else changes.
+    void Form_Escape();
     // The user pasted text: loads the puzzle it holds with the reader of puzzle files. Text2 names the
     // clipboard; FileName and the file dialog keep the file chosen last.
     void Form_Paste(std::string_view text);

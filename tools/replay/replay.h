@@ -3,6 +3,7 @@
 
 #include "window/controls.h"
 #include "window/form.h"
+#include "window/history.h"
 
 #include <iosfwd>
 #include <nlohmann/json.hpp>
@@ -27,13 +28,17 @@ public:
     std::string Run(std::string_view line, std::ostream& out);
 
 private:
+    // One event of the window, which the history may take back.
+    std::string Event(std::string_view command, std::string_view arguments);
     std::string Click(std::string_view name);
     std::string Enter(std::string_view arguments);
     std::string Choose(std::string_view arguments);
+    std::string Key(std::string_view name);
     std::string Paste(std::string_view path);
     void Copy(std::ostream& out);
 
     Form1& m_form;
+    History m_history;
     // What the script's copy left on the clipboard, or the file its last paste read.
     std::string m_clipboard;
 };

@@ -1,0 +1,84 @@
+// SPDX-License-Identifier: MIT
+// The window's keys: digits, Enter and Space on the board; Enter on a button or the check box; Escape, undo
+// and redo wherever the focus is.
+#include "qt/choice_list.h"
+#include "qt/grid_view.h"
+#include "qt/main_window.h"
+
+#include <QAbstractButton>
+#include <QKeyEvent>
+#include <QShortcut>
+
+namespace zifora {
+namespace {
+
+bool IsEnter(int key)
+{
+    return key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+
+} // namespace
+
+void MainWindow::AcceptKeys()
+{
+    m_feld->installEventFilter(this);
+    for (QAbstractButton* button : findChildren<QAbstractButton*>()) {
+        button->installEventFilter(this);
+    }
+    connect(m_feld, &QAbstractItemView::clicked, this,
+        [this](const QModelIndex& cell) { Run([&] { m_form.Feld_Click(cell.row(), cell.column()); }); });
+    const auto onKeys = [this](std::initializer_list<QKeySequence> keys, auto action) {
+        for (const QKeySequence& key : keys) {
+            connect(new QShortcut(key, this), &QShortcut::activated, this, action);
+        }
+    };
+    onKeys({QKeySequence(Qt::Key_Escape)}, [this] {
+        const bool listShown = m_wahl->isVisible();
+        Run([this] { m_form.Form_Escape(); });
+        if (listShown) {
+            m_feld->setFocus(Qt::ShortcutFocusReason);
+        }
+    });
+    onKeys({QKeySequence::Undo}, [this] { Handle([this] { m_history.Undo(m_form); }); });
+    onKeys({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)},
+        [this] { Handle([this] { m_history.Redo(m_form); }); });
+}
+
+// Filtered rather than bound as shortcuts, which would take the key from whichever control has the focus.
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress) {
+        return QWidget::eventFilter(watched, event);
+    }
+    auto& key = static_cast<QKeyEvent&>(*event);
+    if (watched == m_feld) {
+        return KeyOnFeld(key);
+    }
+    // Enter presses the focused button or switches the check box, as Space does.
+    if (auto* button = qobject_cast<QAbstractButton*>(watched); button != nullptr && IsEnter(key.key())) {
+        button->click();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+// The list floats over the grid, far from it in the tab order: Enter takes a keyboard user into the shown
+// list. A digit goes to the form, never to the grid's search for a cell whose text starts with it.
+bool MainWindow::KeyOnFeld(const QKeyEvent& key)
+{
+    const QString text = key.text();
+    if (IsEnter(key.key()) && m_wahl->isVisible()) {
+        m_wahl->setFocus(Qt::ShortcutFocusReason);
+    } else if (IsEnter(key.key())) {
+        Run([this] { m_form.Feld_KeyPress('\r'); });
+    } else if (key.key() == Qt::Key_Space) {
+        Run([this] { m_form.Feld_KeyPress(' '); });
+    } else if (text.size() == 1 && text[0] >= QLatin1Char('1') && text[0] <= QLatin1Char('9')) {
+        Run([&] { m_form.Feld_KeyPress(text[0].toLatin1()); });
+    } else {
+        return false;
+    }
+    return true;
+}
+
+} // namespace zifora
