@@ -15,18 +15,6 @@
 #include <numeric>
 
 namespace zifora {
-namespace {
-
-// A plain sans-serif face at the size the layout was made for. Faces with Arial's widths (fontconfig
-// finds Liberation Sans or Nimbus Sans for the name) fit the captions into their small controls.
-QFont PlainSansSerif()
-{
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSizeF(8.25);
-    return font;
-}
-
-} // namespace
 
 MainWindow::MainWindow(Form1& form, FileChooser* chooser, QWidget* parent)
     : QWidget(parent)
@@ -36,8 +24,7 @@ MainWindow::MainWindow(Form1& form, FileChooser* chooser, QWidget* parent)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Zifora"));
-    setFont(PlainSansSerif());
-    setFixedSize(Pixels(kClientWidth), Pixels(kClientHeight));
+    m_canvas = new QWidget(this);
     CreateControls();
     m_feld = static_cast<GridView*>(&Widget("Feld"));
     m_wahl = static_cast<ChoiceList*>(&Widget("wahl"));
@@ -46,7 +33,7 @@ MainWindow::MainWindow(Form1& form, FileChooser* chooser, QWidget* parent)
     for (std::size_t index = 0; index < kControlCount; ++index) {
         Connect(index);
     }
-    Render();
+    OpenAtScale();
     AcceptFilesAndClipboard();
     AcceptKeys();
     m_feld->setFocus();
@@ -58,9 +45,8 @@ void MainWindow::CreateControls()
 {
     for (std::size_t index = 0; index < kControlCount; ++index) {
         const Control& control = kControls[index];
-        QWidget* widget = NewWidget(control.kind, this);
+        QWidget* widget = NewWidget(control.kind, m_canvas);
         widget->setObjectName(Text(control.name));
-        widget->setGeometry(PixelRect(control.bounds));
         m_widgets[index] = widget;
     }
     CreateSeparatorLines();
@@ -69,10 +55,10 @@ void MainWindow::CreateControls()
 
 void MainWindow::CreateSeparatorLines()
 {
-    for (const auto& [name, line] : kSeparatorLines) {
-        auto* separator = new QFrame(this);
-        separator->setObjectName(Text(name));
-        separator->setGeometry(PixelLine(line, kLineThicknessPixels));
+    for (std::size_t index = 0; index < m_lines.size(); ++index) {
+        auto* separator = new QFrame(m_canvas);
+        separator->setObjectName(Text(kSeparatorLines[index].name));
+        m_lines[index] = separator;
         separator->setBackgroundRole(QPalette::WindowText);
         separator->setAutoFillBackground(true);
         // Drawn over the grids to show the boxes; the cells below still take the clicks.

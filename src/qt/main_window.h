@@ -2,6 +2,7 @@
 #pragma once
 
 #include "qt/open_file_dialog.h"
+#include "qt/pixels.h"
 #include "window/controls.h"
 #include "window/form.h"
 #include "window/history.h"
@@ -40,8 +41,17 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    // The form takes the largest scale that fits and sits in the middle of the room left over.
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // Opens at the largest scale the screen has room for, and binds the zoom keys.
+    void OpenAtScale();
+    // Zooms a step in (1) or out (-1), or back to the opening scale (0); the window grows or shrinks with it.
+    void Zoom(int steps);
+    // Lays out every control, line and font at the scale and shows the form anew.
+    void ApplyScale(const PixelScale& scale);
+    void ApplyStyle(const PixelScale& scale);
     void CreateControls();
     void CreateSeparatorLines();
     void DescribeControls();
@@ -72,6 +82,13 @@ private:
     std::array<QWidget*, kControlCount> m_widgets {};
     // Whatever the window listens to, blocked while it renders, so that no render is taken for the user.
     std::vector<QObject*> m_senders;
+    // Holds the controls at the form's size, in the middle of the window.
+    QWidget* m_canvas = nullptr;
+    std::array<QWidget*, std::size(kSeparatorLines)> m_lines {};
+    PixelScale m_scale;
+    double m_openingScale = 1.0;
+    // The style of every control while the scale is not 1; the window owns it.
+    QStyle* m_style = nullptr;
     GridView* m_feld = nullptr;
     ChoiceList* m_wahl = nullptr;
 };

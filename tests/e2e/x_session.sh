@@ -12,11 +12,12 @@ x_session_tools_missing() {
 }
 
 # Starts Xvfb on a free display and exports DISPLAY. Without -noreset the server starts over whenever its
-# last client leaves, and a program that connects just then is refused.
+# last client leaves, and a program that connects just then is refused. On a screen 1280 pixels wide the
+# window opens at scale 1, where the pictures' pixels are counted.
 x_session_start() {
   local numberFile
   numberFile=$(mktemp)
-  Xvfb -displayfd 3 -screen 0 1600x1000x24 -nolisten tcp -noreset 3>"$numberFile" 2>/dev/null &
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$numberFile" 2>/dev/null &
   X_SESSION_SERVER=$!
   for _ in $(seq 100); do
     [ -s "$numberFile" ] && break
