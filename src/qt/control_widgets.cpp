@@ -65,7 +65,10 @@ void Show(QWidget& widget, const Control& control, const TextBox& box)
     if (control.kind == ControlKind::TextArea) {
         static_cast<ReportBox&>(widget).Render(box);
     } else {
-        static_cast<QLineEdit&>(widget).setText(Text(box.text));
+        // The box shows the end of a long path; its tooltip shows all of it.
+        auto& line = static_cast<QLineEdit&>(widget);
+        line.setText(Text(box.text));
+        line.setToolTip(Text(box.text));
     }
 }
 

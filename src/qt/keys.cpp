@@ -7,6 +7,8 @@
 
 #include <QAbstractButton>
 #include <QKeyEvent>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QShortcut>
 
 namespace zifora {
@@ -17,13 +19,26 @@ bool IsEnter(int key)
     return key == Qt::Key_Return || key == Qt::Key_Enter;
 }
 
+bool HasSelectedText(const QObject& box)
+{
+    if (const auto* line = qobject_cast<const QLineEdit*>(&box)) {
+        return line->hasSelectedText();
+    }
+    const auto* area = qobject_cast<const QPlainTextEdit*>(&box);
+    return area != nullptr && area->textCursor().hasSelection();
+}
+
 } // namespace
 
 void MainWindow::AcceptKeys()
 {
     m_feld->installEventFilter(this);
-    for (QAbstractButton* button : findChildren<QAbstractButton*>()) {
-        button->installEventFilter(this);
+    for (std::size_t index = 0; index < kControlCount; ++index) {
+        const ControlKind kind = kControls[index].kind;
+        if (kind == ControlKind::Button || kind == ControlKind::CheckBox || kind == ControlKind::TextLine
+            || kind == ControlKind::TextArea) {
+            m_widgets[index]->installEventFilter(this);
+        }
     }
     connect(m_feld, &QAbstractItemView::clicked, this,
         [this](const QModelIndex& cell) { Run([&] { m_form.Feld_Click(cell.row(), cell.column()); }); });
@@ -47,6 +62,12 @@ void MainWindow::AcceptKeys()
 // Filtered rather than bound as shortcuts, which would take the key from whichever control has the focus.
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
+    // A text box keeps the copy key for text selected in it; without a selection the key copies the board.
+    if (event->type() == QEvent::ShortcutOverride
+        && static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
+        event->setAccepted(HasSelectedText(*watched));
+        return true;
+    }
     if (event->type() != QEvent::KeyPress) {
         return QWidget::eventFilter(watched, event);
     }

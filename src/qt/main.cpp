@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
+#include "window/form.h"
 #include "qt/main_window.h"
 #include "qt/start_up.h"
-#include "window/form.h"
 
 #include <QApplication>
 

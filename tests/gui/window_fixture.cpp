@@ -110,7 +110,9 @@ void ExpectTextsShow(const MainWindow& window, const FormState& state)
     // The report's lines end in a carriage return and a line feed; the box shows plain line breaks.
     EXPECT_EQ(window.findChild<QPlainTextEdit*>("Text1")->toPlainText(),
         Text(state.Text1.text).replace("\r\n", "\n"));
-    EXPECT_EQ(window.findChild<QLineEdit*>("Text2")->text(), Text(state.Text2.text));
+    const auto* text2 = window.findChild<QLineEdit*>("Text2");
+    EXPECT_EQ(text2->text(), Text(state.Text2.text));
+    EXPECT_EQ(text2->toolTip(), Text(state.Text2.text)) << "the whole path, of which the box shows the end";
     EXPECT_EQ(window.findChild<QLabel*>("Label1")->text(), Text(state.Label1.caption));
     const auto* check1 = window.findChild<QCheckBox*>("Check1");
     EXPECT_EQ(check1->text(), Text(state.Check1.caption));
