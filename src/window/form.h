@@ -58,6 +58,8 @@ public:
 private:
     void Form_Load();
     void EnterCell();
+    // Switches trial mode, and with it the check box and the enabled state of Reset and TestOK.
+    void SetTrialMode(bool on);
     // Shows why a load was refused; nothing else changes.
     void ShowRefusal(std::string message);
     // Commits a checked puzzle to the board, as every successful load does.

@@ -125,24 +125,21 @@ void Form1::wahl_Click(int index)
 
 void Form1::Check1_Click()
 {
-    Board& board = m_state.board;
-    m_state.Check1.checked = !m_state.Check1.checked;
-    if (board.TestMode) {
-        board.TestMode = false;
-        m_state.Reset.enabled = false;
-        m_state.TestOK.enabled = false;
-        // A list left open would place digits outside trial mode.
+    SetTrialMode(!m_state.board.TestMode);
+}
+
+void Form1::SetTrialMode(bool on)
+{
+    m_state.board.TestMode = on;
+    // A list left open would place digits outside trial mode.
+    if (!on) {
         m_state.wahl.visible = false;
-    } else {
-        board.TestMode = true;
-        m_state.Reset.enabled = true;
-        m_state.TestOK.enabled = true;
     }
 }
 
 void Form1::Reset_Click()
 {
-    if (!m_state.Reset.enabled) {
+    if (!m_state.Enabled(m_state.Reset)) {
         return;
     }
     Board& board = m_state.board;
@@ -163,7 +160,7 @@ void Form1::Reset_Click()
 
 void Form1::TestOK_Click()
 {
-    if (!m_state.TestOK.enabled) {
+    if (!m_state.Enabled(m_state.TestOK)) {
         return;
     }
     Board& board = m_state.board;

@@ -101,7 +101,7 @@ void ExpectButtonsShow(const MainWindow& window, const FormState& state)
         const auto* widget = window.findChild<QPushButton*>(QString::fromStdString(name));
         ASSERT_NE(widget, nullptr) << name;
         EXPECT_EQ(widget->text(), Text(button.caption)) << name;
-        EXPECT_EQ(widget->isEnabled(), button.enabled) << name;
+        EXPECT_EQ(widget->isEnabled(), state.Enabled(button)) << name;
     }
 }
 
@@ -116,7 +116,7 @@ void ExpectTextsShow(const MainWindow& window, const FormState& state)
     EXPECT_EQ(window.findChild<QLabel*>("Label1")->text(), Text(state.Label1.caption));
     const auto* check1 = window.findChild<QCheckBox*>("Check1");
     EXPECT_EQ(check1->text(), Text(state.Check1.caption));
-    EXPECT_EQ(check1->isChecked(), state.Check1.checked);
+    EXPECT_EQ(check1->isChecked(), state.Checked(state.Check1));
     auto* label2 = window.findChild<QLabel*>("Label2");
     const Label& model = state.board.Label2;
     EXPECT_EQ(label2->text(), Text(model.caption));

@@ -112,7 +112,7 @@ nlohmann::ordered_json Dump(const FormState& state)
     dump["wahl"]
         = {{"visible", state.wahl.visible}, {"items", state.wahl.items}, {"left", state.wahl.bounds.left},
             {"top", state.wahl.bounds.top}, {"height", state.wahl.bounds.height}};
-    dump["enabled"] = {{"Reset", state.Reset.enabled}, {"TestOK", state.TestOK.enabled}};
+    dump["enabled"] = {{"Reset", state.Enabled(state.Reset)}, {"TestOK", state.Enabled(state.TestOK)}};
     dump["current"] = {board.Feld.Row(), board.Feld.Col()};
     return dump;
 }
