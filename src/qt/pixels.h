@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "board/grid.h"
+#include "board/layout.h"
 #include "board/looks.h"
 #include "window/controls.h"
 

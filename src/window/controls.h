@@ -3,6 +3,7 @@
 // renders its controls from it; the replay tool, the benchmarks and the tests find them in it.
 #pragma once
 
+#include "board/layout.h"
 #include "window/form.h"
 
 #include <cstddef>
@@ -12,30 +13,6 @@
 #include <variant>
 
 namespace zifora {
-
-// Design-time geometry of the window, in twips (15 twips = 1 logical pixel).
-constexpr int kTwipsPerPixel = 15;
-constexpr int kClientWidth = 9900;
-constexpr int kClientHeight = 4080;
-
-// The four separator lines that mark the 3 x 3 boxes across the window, from (x1, y1) to (x2, y2).
-struct TwipLine {
-    int x1;
-    int y1;
-    int x2;
-    int y2;
-};
-struct SeparatorLine {
-    std::string_view name;
-    TwipLine line;
-};
-inline constexpr SeparatorLine kSeparatorLines[] = {
-    {"Line1", {6840, 0, 6840, 4080}},
-    {"Line2", {3960, 0, 3960, 4080}},
-    {"Line3", {0, 2400, 9960, 2400}},
-    {"Line4", {0, 3120, 9960, 3120}},
-};
-constexpr int kLineThicknessPixels = 3;
 
 // The widget a control is: Caption is a label that names the control beside it, EntryGrid the grid whose
 // current cell the user moves, TextArea the multi-line text box with its vertical scroll bar.

@@ -44,12 +44,6 @@ struct FileDialogSettings {
     friend bool operator==(const FileDialogSettings&, const FileDialogSettings&) = default;
 };
 
-// Where the list wahl stands until it is first shown, in twips. Each showing places it anew over the entered
-// cell: one entry a kWahlItemHeight, allowing kGridLineTwips for each grid line before the cell.
-constexpr TwipRect kWahlBounds {4320, 0, 255, 840};
-constexpr int kWahlItemHeight = 220;
-constexpr int kGridLineTwips = 10;
-
 // Everything the window shows: the board and the state of every other control.
 struct FormState {
     Board board;
