@@ -2,8 +2,8 @@
 // The grid control paints its cells by hand and repaints only when the grid changed: what reaches the
 // screen must still be what the style would paint, after every render.
 #include "board/board.h"
-#include "support/board_rows.h"
 #include "qt/grid_view.h"
+#include "support/board_rows.h"
 
 #include <QApplication>
 #include <QHeaderView>

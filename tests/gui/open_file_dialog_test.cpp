@@ -69,11 +69,11 @@ TEST(OpenFileDialog, ListsSizesAndDatesTheGermanWay)
     OpenFileDialog chooser(nullptr, folder.path());
     QStringList shown;
     WhenShown([&](QFileDialog& dialog) {
-        QAbstractItemModel* list = dialog.findChild<QTreeView*>("treeView")->model();
-        QTRY_COMPARE(list->rowCount(dialog.findChild<QTreeView*>("treeView")->rootIndex()), 1);
-        const QModelIndex root = dialog.findChild<QTreeView*>("treeView")->rootIndex();
-        for (int column = 0; column < list->columnCount(root); ++column) {
-            shown.append(list->index(0, column, root).data().toString());
+        const auto* view = dialog.findChild<QTreeView*>("treeView");
+        QTRY_COMPARE(view->model()->rowCount(view->rootIndex()), 1);
+        const QModelIndex root = view->rootIndex();
+        for (int column = 0; column < view->model()->columnCount(root); ++column) {
+            shown.append(view->model()->index(0, column, root).data().toString());
         }
         dialog.reject();
     });

@@ -104,8 +104,6 @@ TEST_F(WindowTest, PasteKeysLoadTheClipboardAndTheCopyKeyPutsTheBoardOnIt)
     } copies[] = {
         {"Feld", false, rows},
         {"Text2", false, rows},
-        {"Text1", false, rows},
-        {"Los", false, rows},
         {"Text2", true, "Zwischenablage"},
         {"Text1", true, report},
     };
