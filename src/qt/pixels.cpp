@@ -21,8 +21,10 @@ QRect PixelScale::Rect(const TwipRect& twips) const
 QRect PixelScale::Line(const TwipLine& line, int pixelsAtOne) const
 {
     const int thickness = Thickness(pixelsAtOne);
-    // As far before the line as at scale 1, times the scale, so that the line's middle stays put.
-    const int before = static_cast<int>(std::lround(pixelsAtOne / 2 * m_factor));
+    // As far before the line as at scale 1 (a whole pixel), times the scale, so that the line's middle stays
+    // put.
+    const int beforeAtOne = pixelsAtOne / 2;
+    const int before = static_cast<int>(std::lround(beforeAtOne * m_factor));
     if (line.x1 == line.x2) {
         const int top = Pixels(std::min(line.y1, line.y2));
         return {Pixels(line.x1) - before, top, thickness, Pixels(std::max(line.y1, line.y2)) - top};
