@@ -11,6 +11,7 @@
 #include <QMimeData>
 #include <QShortcut>
 #include <QUrl>
+#include <utility>
 
 namespace zifora {
 namespace {
@@ -43,8 +44,9 @@ void MainWindow::AcceptFilesAndClipboard()
     // A text box with the focus may keep the copy key for text selected in it; elsewhere both keys mean the
     // board.
     connect(new QShortcut(QKeySequence::Paste, this), &QShortcut::activated, this, [this] {
-        const std::string text = ClipboardBytes();
-        Run([&] { m_form.Form_Paste(text); });
+        EventStart start = StartEvent();
+        m_form.Form_Paste(ClipboardBytes());
+        EndEvent(std::move(start));
     });
     connect(new QShortcut(QKeySequence::Copy, this), &QShortcut::activated, this,
         [this] { QGuiApplication::clipboard()->setText(Text(m_form.Form_Copy())); });

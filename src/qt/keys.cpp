@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QShortcut>
+#include <utility>
 
 namespace zifora {
 namespace {
@@ -40,8 +41,11 @@ void MainWindow::AcceptKeys()
             m_widgets[index]->installEventFilter(this);
         }
     }
-    connect(m_feld, &QAbstractItemView::clicked, this,
-        [this](const QModelIndex& cell) { Run([&] { m_form.Feld_Click(cell.row(), cell.column()); }); });
+    connect(m_feld, &QAbstractItemView::clicked, this, [this](const QModelIndex& cell) {
+        EventStart start = StartEvent();
+        m_form.Feld_Click(cell.row(), cell.column());
+        EndEvent(std::move(start));
+    });
     const auto onKeys = [this](std::initializer_list<QKeySequence> keys, auto action) {
         for (const QKeySequence& key : keys) {
             connect(new QShortcut(key, this), &QShortcut::activated, this, action);
@@ -49,14 +53,23 @@ void MainWindow::AcceptKeys()
     };
     onKeys({QKeySequence(Qt::Key_Escape)}, [this] {
         const bool listShown = m_wahl->isVisible();
-        Run([this] { m_form.Form_Escape(); });
+        EventStart start = StartEvent();
+        m_form.Form_Escape();
+        EndEvent(std::move(start));
         if (listShown) {
             m_feld->setFocus(Qt::ShortcutFocusReason);
         }
     });
-    onKeys({QKeySequence::Undo}, [this] { Handle([this] { m_history.Undo(m_form); }); });
-    onKeys({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)},
-        [this] { Handle([this] { m_history.Redo(m_form); }); });
+    onKeys({QKeySequence::Undo}, [this] {
+        const bool listHadFocus = m_wahl->hasFocus();
+        m_history.Undo(m_form);
+        ShowForm(listHadFocus);
+    });
+    onKeys({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)}, [this] {
+        const bool listHadFocus = m_wahl->hasFocus();
+        m_history.Redo(m_form);
+        ShowForm(listHadFocus);
+    });
 }
 
 // Filtered rather than bound as shortcuts, which would take the key from whichever control has the focus.
@@ -87,18 +100,21 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 // list. A digit goes to the form, never to the grid's search for a cell whose text starts with it.
 bool MainWindow::KeyOnFeld(const QKeyEvent& key)
 {
-    const QString text = key.text();
     if (IsEnter(key.key()) && m_wahl->isVisible()) {
         m_wahl->setFocus(Qt::ShortcutFocusReason);
-    } else if (IsEnter(key.key())) {
-        Run([this] { m_form.Feld_KeyPress('\r'); });
-    } else if (key.key() == Qt::Key_Space) {
-        Run([this] { m_form.Feld_KeyPress(' '); });
-    } else if (text.size() == 1 && text[0] >= QLatin1Char('1') && text[0] <= QLatin1Char('9')) {
-        Run([&] { m_form.Feld_KeyPress(text[0].toLatin1()); });
-    } else {
+        return true;
+    }
+    const QString text = key.text();
+    const bool digit = text.size() == 1 && text[0] >= QLatin1Char('1') && text[0] <= QLatin1Char('9');
+    char typed = digit ? text[0].toLatin1() : ' ';
+    if (IsEnter(key.key())) {
+        typed = '\r';
+    } else if (!digit && key.key() != Qt::Key_Space) {
         return false;
     }
+    EventStart start = StartEvent();
+    m_form.Feld_KeyPress(typed);
+    EndEvent(std::move(start));
     return true;
 }
 

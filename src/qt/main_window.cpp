@@ -13,6 +13,7 @@
 #include <QSignalBlocker>
 #include <algorithm>
 #include <numeric>
+#include <utility>
 
 namespace zifora {
 
@@ -147,9 +148,13 @@ void MainWindow::Connect(std::size_t index)
 void MainWindow::Click(const Control& control)
 {
     if (const auto* handler = std::get_if<FileHandler>(&control.handler)) {
-        Run([&] { (m_form.**handler)(m_chooser); });
+        EventStart start = StartEvent();
+        (m_form.**handler)(m_chooser);
+        EndEvent(std::move(start));
     } else {
-        Run([&] { (m_form.*std::get<ClickHandler>(control.handler))(); });
+        EventStart start = StartEvent();
+        (m_form.*std::get<ClickHandler>(control.handler))();
+        EndEvent(std::move(start));
     }
 }
 
@@ -157,16 +162,18 @@ void MainWindow::EnterCell(const Control& control, const QModelIndex& cell)
 {
     // Also after a move the form refused, the window renders: the widget's current cell goes back to the
     // form's.
-    Run([&] {
-        if (cell.isValid()) {
-            (m_form.*std::get<CellHandler>(control.handler))(cell.row(), cell.column());
-        }
-    });
+    EventStart start = StartEvent();
+    if (cell.isValid()) {
+        (m_form.*std::get<CellHandler>(control.handler))(cell.row(), cell.column());
+    }
+    EndEvent(std::move(start));
 }
 
 void MainWindow::Choose(const Control& control, int index)
 {
-    Run([&] { (m_form.*std::get<EntryHandler>(control.handler))(index); });
+    EventStart start = StartEvent();
+    (m_form.*std::get<EntryHandler>(control.handler))(index);
+    EndEvent(std::move(start));
 }
 
 QWidget& MainWindow::Widget(std::string_view name) const
@@ -183,24 +190,30 @@ void MainWindow::LoadFile(const QString& path)
 {
     m_dialog.Remember(path);
     AnswerChooser answer(QFile::encodeName(path).toStdString());
-    Run([&] { m_form.Los_Click(answer); });
+    EventStart start = StartEvent();
+    m_form.Los_Click(answer);
+    EndEvent(std::move(start));
 }
 
-void MainWindow::Handle(const std::function<void()>& event)
+MainWindow::EventStart MainWindow::StartEvent() const
 {
-    const bool listHadFocus = m_wahl->hasFocus();
-    event();
+    return {m_form, m_wahl->hasFocus()};
+}
+
+void MainWindow::EndEvent(EventStart start)
+{
+    m_history.Record(std::move(start.before), m_form);
+    ShowForm(start.listHadFocus);
+}
+
+void MainWindow::ShowForm(bool listHadFocus)
+{
     Render();
     // A list that closes -- by its empty entry, by Escape, by an undo -- would hand the focus on to the next
     // control; it goes back to the board the list came from.
     if (listHadFocus && !m_wahl->isVisible()) {
         m_feld->setFocus(Qt::OtherFocusReason);
     }
-}
-
-void MainWindow::Run(const std::function<void()>& event)
-{
-    Handle([&] { m_history.Run(m_form, event); });
 }
 
 // In the table's order: the list comes last, after the buttons whose enabled states decide where the focus

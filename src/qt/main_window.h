@@ -10,7 +10,6 @@
 #include <QWidget>
 #include <array>
 #include <cstddef>
-#include <functional>
 #include <string_view>
 #include <vector>
 
@@ -59,11 +58,18 @@ private:
     void Connect(std::size_t index);
     // A file dropped anywhere on the window loads; the paste and copy keys reach the clipboard.
     void AcceptFilesAndClipboard();
-    // Every event reaches the form here: runs it where the history can take it back.
-    void Run(const std::function<void()>& event);
-    // Runs something on the form -- an event, an undo -- and shows the form.
-    void Handle(const std::function<void()>& event);
-    // The keys of the board, the buttons, the list and the window: digits, Enter, Space, Escape, undo, zoom.
+    // Every event reaches the form between these two: the start keeps the form from before it, the end lets
+    // the history take the event back and shows the form. (Called in turn rather than around a lambda: the
+    // sanitizers' build miscompiled the lambdas that called the form's handlers.)
+    struct EventStart {
+        Form1 before;
+        bool listHadFocus;
+    };
+    EventStart StartEvent() const;
+    void EndEvent(EventStart start);
+    // Shows the form after anything ran on it -- an event, an undo.
+    void ShowForm(bool listHadFocus);
+    // The keys of the board, the buttons, the list and the window: digits, Enter, Space, Escape, undo.
     void AcceptKeys();
     // Whether the key was the board's: the grid then never sees it.
     bool KeyOnFeld(const QKeyEvent& key);

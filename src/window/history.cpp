@@ -18,11 +18,9 @@ bool IsStep(const FormState& before, const FormState& after)
 
 } // namespace
 
-void History::Run(Form1& form, const std::function<void()>& event)
+void History::Record(Form1 before, const Form1& after)
 {
-    Form1 before = form;
-    event();
-    if (!IsStep(before.State(), form.State())) {
+    if (!IsStep(before.State(), after.State())) {
         return;
     }
     m_undo.push_back(std::move(before));

@@ -91,12 +91,12 @@ const Resize kResizes[] = {
 
 TEST_F(WindowTest, ResizedFormTakesTheLargestScaleThatFitsInTheMiddle)
 {
-    const QWidget* form = Feld()->parentWidget();
+    const QWidget* shown = Feld()->parentWidget();
     for (const auto& [size, expected] : kResizes) {
         SCOPED_TRACE(testing::Message() << size.width() << "x" << size.height());
         window.resize(size);
         QCoreApplication::processEvents();
-        EXPECT_EQ(form->geometry(), expected);
+        EXPECT_EQ(shown->geometry(), expected);
         const QRect lastCell = Feld()->visualItemRect(Feld()->item(9, 9));
         EXPECT_TRUE(Feld()->viewport()->rect().contains(lastCell)) << "the board is cut";
     }

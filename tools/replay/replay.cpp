@@ -7,6 +7,7 @@
 #include <iterator>
 #include <optional>
 #include <ostream>
+#include <utility>
 
 namespace zifora {
 namespace {
@@ -144,9 +145,9 @@ std::string Replay::Run(std::string_view line, std::ostream& out)
         return {};
     }
     // Every event passes the history, as every event of the window does.
-    std::string problem;
-    m_history.Run(
-        m_form, [&, command = command, arguments = arguments] { problem = Event(command, arguments); });
+    Form1 before = m_form;
+    std::string problem = Event(command, arguments);
+    m_history.Record(std::move(before), m_form);
     return problem;
 }
 
