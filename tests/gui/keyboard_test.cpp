@@ -86,6 +86,8 @@ TEST_F(Keyboard, WholeTrialStoryWithKeysOnly)
     EXPECT_EQ(Framed(), "Gruppe");
     Press(Qt::Key_Tab);
     EXPECT_EQ(Framed(), "");
+    TabTo("Text1");
+    EXPECT_EQ(Framed(), "Text1") << "the report box shows no focus of its own";
 
     chooser.SetAnswer(GuiTestFile("easy.txt"));
     TabTo("Los");
@@ -159,6 +161,11 @@ const KeyRow kKeyRows[] = {
     {"wahl", Qt::Key_Space, Effect::Choose},
     {"wahl", Qt::Key_Escape, Effect::Escape},
 };
+
+void PrintTo(const KeyRow& row, std::ostream* out)
+{
+    *out << row.control << " " << QKeySequence(row.key).toString().toStdString();
+}
 
 class KeyOnControl : public Keyboard, public testing::WithParamInterface<KeyRow> { };
 
