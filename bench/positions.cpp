@@ -102,7 +102,7 @@ std::vector<Action> Actions()
     const auto enabled = [](const Control* control) {
         return [control](Form1& form) {
             const auto* button = std::get_if<Button FormState::*>(&control->state);
-            if (button != nullptr && !(form.State().**button).enabled) {
+            if (button != nullptr && !form.State().Enabled(form.State().**button)) {
                 TrialOn(form);
             }
         };

@@ -47,14 +47,6 @@ struct Label {
     friend bool operator==(const Label&, const Label&) = default;
 };
 
-// Window geometry of the two grids, in twips.
-constexpr TwipRect kFeldBounds {120, 1440, 9670, 2470};
-constexpr TwipRect kGruppeBounds {1080, 480, 8715, 975};
-constexpr int kFeldCellWidth = 960;
-constexpr int kFeldCellHeight = 240;
-constexpr int kGruppeCellWidth = 2880;
-constexpr int kGruppeCellHeight = 300;
-
 // The board: the texts of the two grids are its store; the rest are the window-level values beside them.
 struct Board {
     Board();

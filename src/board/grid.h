@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "board/layout.h"
 #include "board/looks.h"
 
 #include <array>
@@ -9,14 +10,6 @@
 #include <string_view>
 
 namespace zifora {
-
-struct TwipRect {
-    int left = 0;
-    int top = 0;
-    int width = 0;
-    int height = 0;
-    friend bool operator==(const TwipRect&, const TwipRect&) = default;
-};
 
 // A text matrix with per-cell looks and one current cell: the stand-in for the window's grid control.
 // Fixed (header) rows and columns come first; the current cell is never a fixed cell.

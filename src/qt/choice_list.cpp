@@ -32,12 +32,21 @@ void ChoiceList::Render(const ListBox& list)
     m_shown = list;
 }
 
+void ChoiceList::SetScale(const PixelScale& scale)
+{
+    if (scale != m_scale) {
+        m_scale = scale;
+        setLineWidth(scale.Thickness(1));
+        m_shown.reset();
+    }
+}
+
 void ChoiceList::Fill(const ListBox& list)
 {
     clear();
     // Over the bottom rows the list would reach past the window's edge and hide the entries a mouse needs;
     // it moves up until all of them show.
-    setGeometry(KeptInside(PixelRect(list.bounds), QSize(Pixels(kClientWidth), Pixels(kClientHeight))));
+    setGeometry(KeptInside(m_scale.Rect(list.bounds), m_scale.ClientSize()));
     const int entries = static_cast<int>(list.items.size());
     // Entries share the list's height, so that all of them show without a scroll bar.
     const int entryHeight = entries == 0 ? 0 : (height() - 2 * frameWidth()) / entries;

@@ -2,6 +2,7 @@
 #include "qt/control_widgets.h"
 
 #include "qt/choice_list.h"
+#include "qt/focus_frame.h"
 #include "qt/grid_view.h"
 #include "qt/pixels.h"
 
@@ -45,30 +46,33 @@ private:
 };
 
 // Each widget shows its control's state; the table's static assertion ties each kind to its state's type.
-void Show(QWidget& widget, const Control& /*control*/, const Button& button)
+void Show(QWidget& widget, const Control& /*control*/, const Button& button, const FormState& state)
 {
     auto& push = static_cast<QPushButton&>(widget);
     push.setText(Text(button.caption));
-    push.setEnabled(button.enabled);
+    push.setEnabled(state.Enabled(button));
 }
 
-void Show(QWidget& widget, const Control& /*control*/, const CheckBox& box)
+void Show(QWidget& widget, const Control& /*control*/, const CheckBox& box, const FormState& state)
 {
     auto& check = static_cast<QCheckBox&>(widget);
     check.setText(Text(box.caption));
-    check.setChecked(box.checked);
+    check.setChecked(state.Checked(box));
 }
 
-void Show(QWidget& widget, const Control& control, const TextBox& box)
+void Show(QWidget& widget, const Control& control, const TextBox& box, const FormState& /*state*/)
 {
     if (control.kind == ControlKind::TextArea) {
         static_cast<ReportBox&>(widget).Render(box);
     } else {
-        static_cast<QLineEdit&>(widget).setText(Text(box.text));
+        // The box shows the end of a long path; its tooltip shows all of it.
+        auto& line = static_cast<QLineEdit&>(widget);
+        line.setText(Text(box.text));
+        line.setToolTip(Text(box.text));
     }
 }
 
-void Show(QWidget& widget, const Control& control, const Label& label)
+void Show(QWidget& widget, const Control& control, const Label& label, const FormState& /*state*/)
 {
     auto& shown = static_cast<QLabel&>(widget);
     shown.setText(Text(label.caption));
@@ -83,12 +87,12 @@ void Show(QWidget& widget, const Control& control, const Label& label)
     shown.setPalette(colours);
 }
 
-void Show(QWidget& widget, const Control& /*control*/, const Grid& grid)
+void Show(QWidget& widget, const Control& /*control*/, const Grid& grid, const FormState& /*state*/)
 {
     static_cast<GridView&>(widget).Render(grid);
 }
 
-void Show(QWidget& widget, const Control& /*control*/, const ListBox& list)
+void Show(QWidget& widget, const Control& /*control*/, const ListBox& list, const FormState& /*state*/)
 {
     static_cast<ChoiceList&>(widget).Render(list);
 }
@@ -112,8 +116,11 @@ QWidget* NewWidget(ControlKind kind, QWidget* parent)
         line->setReadOnly(true);
         return line;
     }
-    case ControlKind::TextArea:
-        return new ReportBox(parent);
+    case ControlKind::TextArea: {
+        auto* report = new ReportBox(parent);
+        ShowFocusFrame(*report);
+        return report;
+    }
     case ControlKind::Label:
         return new QLabel(parent);
     case ControlKind::Caption: {
@@ -135,7 +142,7 @@ QWidget* NewWidget(ControlKind kind, QWidget* parent)
 
 void ShowState(QWidget& widget, const Control& control, const FormState& state)
 {
-    VisitState(control, state, [&](const auto& shown) { Show(widget, control, shown); });
+    VisitState(control, state, [&](const auto& shown) { Show(widget, control, shown, state); });
 }
 
 } // namespace zifora

@@ -14,6 +14,7 @@
 #include <QGuiApplication>
 #include <QMimeData>
 #include <QUrl>
+#include <utility>
 
 namespace zifora {
 namespace {
@@ -69,16 +70,18 @@ void MainWindow::Paste()
         OpenFiles(files);
         return;
     }
+    EventStart start = StartEvent();
     m_form.Form_Paste(ClipboardBytes(QGuiApplication::clipboard()->text()), m_chooser);
-    Render();
+    EndEvent(std::move(start));
 }
 
 void MainWindow::TypeIn()
 {
     EntryDialog dialog(this, m_form.Givens());
     if (dialog.exec() == QDialog::Accepted) {
+        EventStart start = StartEvent();
         m_form.Form_Type(dialog.Cells());
-        Render();
+        EndEvent(std::move(start));
     }
 }
 
@@ -88,8 +91,9 @@ void MainWindow::OpenFiles(const QStringList& files)
         LoadFile(files.constFirst());
         return;
     }
+    EventStart start = StartEvent();
     m_form.Form_DropMany();
-    Render();
+    EndEvent(std::move(start));
 }
 
 void MainWindow::dragEnterEvent(QDragEnterEvent* event)

@@ -14,16 +14,20 @@
 namespace zifora {
 namespace {
 
+// At scale 1: the current cell's frame, and the grid line on the right and the bottom of every cell.
 constexpr int kFramePixels = 2;
+constexpr int kGridLinePixels = 1;
 
 // Paints a cell with its own background, font and alignment; marks the current cell with a frame
-// instead of a selection fill, which would hide the cell's colour.
+// instead of a selection fill, which would hide the cell's colour. The grid lines are the cells' own, as
+// thick as the scale makes them, where Qt's table would draw them one pixel thick at every scale.
 class CellDelegate : public QStyledItemDelegate {
 public:
-    CellDelegate(CurrentCellMark mark, QAbstractItemView* view)
+    CellDelegate(CurrentCellMark mark, QAbstractItemView* view, const PixelScale& scale)
         : QStyledItemDelegate(view)
         , m_mark(mark)
         , m_view(view)
+        , m_scale(scale)
     {
     }
 
@@ -31,9 +35,13 @@ public:
     {
         QStyleOptionViewItem cell = option;
         initStyleOption(&cell, index);
+        const int line = m_scale.Thickness(kGridLinePixels);
+        cell.rect.adjust(0, 0, -line, -line);
+        PaintGridLines(painter, option, line);
         PaintCell(painter, cell);
         if (m_mark == CurrentCellMark::Frame && index == m_view->currentIndex()) {
-            PaintFrame(painter, option.rect, m_view->palette().color(QPalette::Highlight));
+            PaintFrame(painter, cell.rect, m_view->palette().color(QPalette::Highlight),
+                m_scale.Thickness(kFramePixels));
         }
     }
 
@@ -57,7 +65,8 @@ private:
         if (cell.text.isEmpty()) {
             return;
         }
-        const int margin = m_view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, m_view) + 1;
+        const int margin = m_view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, m_view)
+            + m_scale.Thickness(1);
         const QRect room = cell.rect.adjusted(margin, 0, -margin, 0);
         const QFontMetricsF metrics(cell.font);
         const int lineHeight = qCeil(metrics.ascent() + metrics.descent());
@@ -72,16 +81,27 @@ private:
         painter->restore();
     }
 
-    static void PaintFrame(QPainter* painter, const QRect& cell, const QColor& colour)
+    // In the colour Qt's table draws its grid in.
+    void PaintGridLines(QPainter* painter, const QStyleOptionViewItem& option, int line) const
     {
-        painter->fillRect(cell.left(), cell.top(), cell.width(), kFramePixels, colour);
-        painter->fillRect(cell.left(), cell.bottom() - kFramePixels + 1, cell.width(), kFramePixels, colour);
-        painter->fillRect(cell.left(), cell.top(), kFramePixels, cell.height(), colour);
-        painter->fillRect(cell.right() - kFramePixels + 1, cell.top(), kFramePixels, cell.height(), colour);
+        const QColor colour = QColor::fromRgba(
+            static_cast<QRgb>(m_view->style()->styleHint(QStyle::SH_Table_GridLineColor, &option, m_view)));
+        const QRect& all = option.rect;
+        painter->fillRect(all.right() - line + 1, all.top(), line, all.height(), colour);
+        painter->fillRect(all.left(), all.bottom() - line + 1, all.width(), line, colour);
+    }
+
+    static void PaintFrame(QPainter* painter, const QRect& cell, const QColor& colour, int frame)
+    {
+        painter->fillRect(cell.left(), cell.top(), cell.width(), frame, colour);
+        painter->fillRect(cell.left(), cell.bottom() - frame + 1, cell.width(), frame, colour);
+        painter->fillRect(cell.left(), cell.top(), frame, cell.height(), colour);
+        painter->fillRect(cell.right() - frame + 1, cell.top(), frame, cell.height(), colour);
     }
 
     CurrentCellMark m_mark;
     QAbstractItemView* m_view;
+    const PixelScale& m_scale;
 };
 
 } // namespace
@@ -107,7 +127,8 @@ GridView::GridView(CurrentCellMark mark, QWidget* parent)
     setWordWrap(false);
     setTextElideMode(Qt::ElideNone);
     setCornerButtonEnabled(false);
-    setItemDelegate(new CellDelegate(mark, this));
+    setShowGrid(false);
+    setItemDelegate(new CellDelegate(mark, this, m_scale));
     ShowFocusFrame(*this);
 }
 
@@ -134,6 +155,14 @@ void GridView::Render(const Grid& grid)
     }
     if (m_mark == CurrentCellMark::Frame) {
         MoveCurrentCell(grid.Row(), grid.Col());
+    }
+}
+
+void GridView::SetScale(const PixelScale& scale)
+{
+    if (scale != m_scale) {
+        m_scale = scale;
+        m_shown.reset();
     }
 }
 
@@ -172,8 +201,8 @@ void GridView::Resize(const Grid& grid)
             }
         }
     }
-    horizontalHeader()->setDefaultSectionSize(Pixels(grid.ColWidth()));
-    verticalHeader()->setDefaultSectionSize(Pixels(grid.RowHeight()));
+    horizontalHeader()->setDefaultSectionSize(m_scale.Pixels(grid.ColWidth()));
+    verticalHeader()->setDefaultSectionSize(m_scale.Pixels(grid.RowHeight()));
 }
 
 void GridView::RenderCell(const Grid& grid, int row, int column)

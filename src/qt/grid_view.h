@@ -2,6 +2,7 @@
 #pragma once
 
 #include "board/grid.h"
+#include "qt/pixels.h"
 
 #include <QTableWidget>
 #include <cstdint>
@@ -21,6 +22,12 @@ public:
     // Makes the widget show the grid. Moves the widget's current cell to the grid's: the caller blocks
     // the selection model's signals, so that this move is never taken for the user's.
     void Render(const Grid& grid);
+    // Sizes, lines and frames at the scale from the next render on.
+    void SetScale(const PixelScale& scale);
+
+    // Typing never moves the current cell to a cell whose text starts with what was typed: on a board of
+    // digits that jump reads as a fault, and the digit keys choose from the list instead.
+    void keyboardSearch(const QString& /*search*/) override { }
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -31,6 +38,7 @@ private:
     void MoveCurrentCell(int row, int column);
 
     CurrentCellMark m_mark;
+    PixelScale m_scale;
     // The grid as last shown, or nothing when the widget must show it anew.
     std::optional<Grid> m_shown;
 };

@@ -9,25 +9,13 @@
 #include <QAbstractButton>
 #include <QFile>
 #include <QFrame>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QSignalBlocker>
 #include <algorithm>
 #include <numeric>
+#include <utility>
 
 namespace zifora {
-namespace {
-
-// A plain sans-serif face at the size the layout was made for. Faces with Arial's widths (fontconfig
-// finds Liberation Sans or Nimbus Sans for the name) fit the captions into their small controls.
-QFont PlainSansSerif()
-{
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSizeF(8.25);
-    return font;
-}
-
-} // namespace
 
 MainWindow::MainWindow(Form1& form, FileChooser* chooser, QWidget* parent)
     : QWidget(parent)
@@ -37,8 +25,7 @@ MainWindow::MainWindow(Form1& form, FileChooser* chooser, QWidget* parent)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Zifora"));
-    setFont(PlainSansSerif());
-    setFixedSize(Pixels(kClientWidth), Pixels(kClientHeight));
+    m_canvas = new QWidget(this);
     CreateControls();
     m_feld = static_cast<GridView*>(&Widget("Feld"));
     m_wahl = static_cast<ChoiceList*>(&Widget("wahl"));
@@ -47,11 +34,10 @@ MainWindow::MainWindow(Form1& form, FileChooser* chooser, QWidget* parent)
     for (std::size_t index = 0; index < kControlCount; ++index) {
         Connect(index);
     }
-    Render();
+    OpenAtScale();
     AcceptFilesAndClipboard();
     CreateExtraActions();
-    m_feld->installEventFilter(this);
-    m_wahl->installEventFilter(this);
+    AcceptKeys();
     m_feld->setFocus();
 }
 
@@ -61,9 +47,8 @@ void MainWindow::CreateControls()
 {
     for (std::size_t index = 0; index < kControlCount; ++index) {
         const Control& control = kControls[index];
-        QWidget* widget = NewWidget(control.kind, this);
+        QWidget* widget = NewWidget(control.kind, m_canvas);
         widget->setObjectName(Text(control.name));
-        widget->setGeometry(PixelRect(control.bounds));
         m_widgets[index] = widget;
     }
     CreateSeparatorLines();
@@ -72,10 +57,10 @@ void MainWindow::CreateControls()
 
 void MainWindow::CreateSeparatorLines()
 {
-    for (const auto& [name, line] : kSeparatorLines) {
-        auto* separator = new QFrame(this);
-        separator->setObjectName(Text(name));
-        separator->setGeometry(PixelLine(line, kLineThicknessPixels));
+    for (std::size_t index = 0; index < m_lines.size(); ++index) {
+        auto* separator = new QFrame(m_canvas);
+        separator->setObjectName(Text(kSeparatorLines[index].name));
+        m_lines[index] = separator;
         separator->setBackgroundRole(QPalette::WindowText);
         separator->setAutoFillBackground(true);
         // Drawn over the grids to show the boxes; the cells below still take the clicks.
@@ -161,54 +146,35 @@ void MainWindow::Connect(std::size_t index)
     }
 }
 
-// The list floats over the grid, far from it in the tab order: Enter in the grid takes a keyboard user into
-// the shown list, Escape in the list back to the grid. Filtered rather than bound as shortcuts, which would
-// take the key from whichever control has the focus.
-bool MainWindow::eventFilter(QObject* watched, QEvent* event)
-{
-    if (event->type() == QEvent::KeyPress) {
-        const int key = static_cast<const QKeyEvent*>(event)->key();
-        const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
-        if (watched == m_feld && enter && m_wahl->isVisible()) {
-            m_wahl->setFocus(Qt::ShortcutFocusReason);
-            return true;
-        }
-        if (watched == m_wahl && key == Qt::Key_Escape) {
-            m_feld->setFocus(Qt::ShortcutFocusReason);
-            return true;
-        }
-    }
-    return QWidget::eventFilter(watched, event);
-}
-
 void MainWindow::Click(const Control& control)
 {
     if (const auto* handler = std::get_if<FileHandler>(&control.handler)) {
+        EventStart start = StartEvent();
         (m_form.**handler)(m_chooser);
+        EndEvent(std::move(start));
     } else {
+        EventStart start = StartEvent();
         (m_form.*std::get<ClickHandler>(control.handler))();
+        EndEvent(std::move(start));
     }
-    Render();
 }
 
 void MainWindow::EnterCell(const Control& control, const QModelIndex& cell)
 {
+    // Also after a move the form refused, the window renders: the widget's current cell goes back to the
+    // form's.
+    EventStart start = StartEvent();
     if (cell.isValid()) {
         (m_form.*std::get<CellHandler>(control.handler))(cell.row(), cell.column());
     }
-    // Also after a move the form refused: the widget's current cell goes back to the form's.
-    Render();
+    EndEvent(std::move(start));
 }
 
 void MainWindow::Choose(const Control& control, int index)
 {
-    const bool listHadFocus = m_wahl->hasFocus();
+    EventStart start = StartEvent();
     (m_form.*std::get<EntryHandler>(control.handler))(index);
-    Render();
-    // Closing the list by its empty entry would hand the focus on to the next control.
-    if (listHadFocus && !m_wahl->isVisible()) {
-        m_feld->setFocus(Qt::OtherFocusReason);
-    }
+    EndEvent(std::move(start));
 }
 
 QWidget& MainWindow::Widget(std::string_view name) const
@@ -224,8 +190,30 @@ QWidget& MainWindow::Widget(std::string_view name) const
 void MainWindow::LoadFile(const QString& path)
 {
     m_dialog.Remember(path);
+    EventStart start = StartEvent();
     m_form.Form_Open(QFile::encodeName(path).toStdString(), m_chooser);
+    EndEvent(std::move(start));
+}
+
+MainWindow::EventStart MainWindow::StartEvent() const
+{
+    return {m_form, m_wahl->hasFocus()};
+}
+
+void MainWindow::EndEvent(EventStart start)
+{
+    m_history.Record(std::move(start.before), m_form);
+    ShowForm(start.listHadFocus);
+}
+
+void MainWindow::ShowForm(bool listHadFocus)
+{
     Render();
+    // A list that closes -- by its empty entry, by Escape, by an undo -- would hand the focus on to the next
+    // control; it goes back to the board the list came from.
+    if (listHadFocus && !m_wahl->isVisible()) {
+        m_feld->setFocus(Qt::OtherFocusReason);
+    }
 }
 
 // In the table's order: the list comes last, after the buttons whose enabled states decide where the focus

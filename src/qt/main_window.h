@@ -2,8 +2,10 @@
 #pragma once
 
 #include "qt/open_file_dialog.h"
+#include "qt/pixels.h"
 #include "window/controls.h"
 #include "window/form.h"
+#include "window/history.h"
 
 #include <QWidget>
 #include <array>
@@ -12,6 +14,7 @@
 #include <vector>
 
 class QAction;
+class QKeyEvent;
 class QModelIndex;
 
 namespace zifora {
@@ -52,8 +55,17 @@ protected:
     void dropEvent(QDropEvent* event) override;
     // Lists the actions beyond the window's own controls.
     void contextMenuEvent(QContextMenuEvent* event) override;
+    // The form takes the largest scale that fits and sits in the middle of the room left over.
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // Opens at the largest scale the screen has room for, and binds the zoom keys.
+    void OpenAtScale();
+    // Zooms a step in (1) or out (-1), or back to the opening scale (0); the window grows or shrinks with it.
+    void Zoom(int steps);
+    // Lays out every control, line and font at the scale and shows the form anew.
+    void ApplyScale(const PixelScale& scale);
+    void ApplyStyle(const PixelScale& scale);
     void CreateControls();
     void CreateSeparatorLines();
     void DescribeControls();
@@ -63,7 +75,22 @@ private:
     void AcceptFilesAndClipboard();
     // The actions beyond the controls, each with its key.
     void CreateExtraActions();
-    // Runs the form's handler for a click, then shows the form.
+    // Every event reaches the form between these two: the start keeps the form from before it, the end lets
+    // the history take the event back and shows the form. (Called in turn rather than around a lambda: the
+    // sanitizers' build miscompiled the lambdas that called the form's handlers.)
+    struct EventStart {
+        Form1 before;
+        bool listHadFocus;
+    };
+    EventStart StartEvent() const;
+    void EndEvent(EventStart start);
+    // Shows the form after anything ran on it -- an event, an undo.
+    void ShowForm(bool listHadFocus);
+    // The keys of the board, the buttons, the list and the window: digits, Enter, Space, Escape, undo.
+    void AcceptKeys();
+    // Whether the key was the board's: the grid then never sees it.
+    bool KeyOnFeld(const QKeyEvent& key);
+    // Runs the form's handler for a click.
     void Click(const Control& control);
     void EnterCell(const Control& control, const QModelIndex& cell);
     void Choose(const Control& control, int index);
@@ -71,12 +98,20 @@ private:
     QWidget& Widget(std::string_view name) const;
 
     Form1& m_form;
+    History m_history;
     OpenFileDialog m_dialog;
     FileChooser& m_chooser;
     // The widget of each row of the table.
     std::array<QWidget*, kControlCount> m_widgets {};
     // Whatever the window listens to, blocked while it renders, so that no render is taken for the user.
     std::vector<QObject*> m_senders;
+    // Holds the controls at the form's size, in the middle of the window.
+    QWidget* m_canvas = nullptr;
+    std::array<QWidget*, std::size(kSeparatorLines)> m_lines {};
+    PixelScale m_scale;
+    double m_openingScale = 1.0;
+    // The style of every control while the scale is not 1; the window owns it.
+    QStyle* m_style = nullptr;
     GridView* m_feld = nullptr;
     ChoiceList* m_wahl = nullptr;
     std::vector<QAction*> m_extraActions;

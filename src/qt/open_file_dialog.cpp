@@ -7,9 +7,40 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
+#include <QFileSystemModel>
+#include <QIdentityProxyModel>
+#include <QLocale>
 #include <utility>
 
 namespace zifora {
+namespace {
+
+// The dialog's list shows sizes and dates the German way, as its captions are German, whatever language the
+// desktop speaks.
+class GermanFileDetails final : public QIdentityProxyModel {
+public:
+    using QIdentityProxyModel::QIdentityProxyModel;
+
+    QVariant data(const QModelIndex& index, int role) const override
+    {
+        constexpr int kSizeColumn = 1;
+        constexpr int kDateColumn = 3;
+        const auto* files = qobject_cast<const QFileSystemModel*>(sourceModel());
+        const QModelIndex source = mapToSource(index);
+        const bool size = index.column() == kSizeColumn && files != nullptr && !files->isDir(source);
+        const bool date = index.column() == kDateColumn && files != nullptr;
+        if (role != Qt::DisplayRole || !(size || date)) {
+            return QIdentityProxyModel::data(index, role);
+        }
+        const QLocale german(QLocale::German, QLocale::Germany);
+        if (size) {
+            return german.formattedDataSize(files->size(source));
+        }
+        return german.toString(files->lastModified(source), QLocale::ShortFormat);
+    }
+};
+
+} // namespace
 
 QStringList NameFilters(const std::string& filter)
 {
@@ -59,6 +90,7 @@ std::optional<std::string> OpenFileDialog::ChooseFile(const FileDialogSettings& 
     dialog.setFileMode(QFileDialog::ExistingFile);
     // Each entry shows its description alone; the patterns after it are the dialog's to apply.
     dialog.setOption(QFileDialog::HideNameFilterDetails);
+    dialog.setProxyModel(new GermanFileDetails(&dialog));
     const QStringList filters = NameFilters(settings.filter);
     dialog.setNameFilters(filters);
     if (settings.filterIndex >= 1 && settings.filterIndex <= filters.size()) {

@@ -3,6 +3,7 @@
 // renders its controls from it; the replay tool, the benchmarks and the tests find them in it.
 #pragma once
 
+#include "board/layout.h"
 #include "window/form.h"
 
 #include <cstddef>
@@ -12,30 +13,6 @@
 #include <variant>
 
 namespace zifora {
-
-// Design-time geometry of the window, in twips (15 twips = 1 logical pixel).
-constexpr int kTwipsPerPixel = 15;
-constexpr int kClientWidth = 9900;
-constexpr int kClientHeight = 4080;
-
-// The four separator lines that mark the 3 x 3 boxes across the window, from (x1, y1) to (x2, y2).
-struct TwipLine {
-    int x1;
-    int y1;
-    int x2;
-    int y2;
-};
-struct SeparatorLine {
-    std::string_view name;
-    TwipLine line;
-};
-inline constexpr SeparatorLine kSeparatorLines[] = {
-    {"Line1", {6840, 0, 6840, 4080}},
-    {"Line2", {3960, 0, 3960, 4080}},
-    {"Line3", {0, 2400, 9960, 2400}},
-    {"Line4", {0, 3120, 9960, 3120}},
-};
-constexpr int kLineThicknessPixels = 3;
 
 // The widget a control is: Caption is a label that names the control beside it, EntryGrid the grid whose
 // current cell the user moves, TextArea the multi-line text box with its vertical scroll bar.
@@ -89,7 +66,7 @@ inline constexpr Control kControls[] = {
         .state = &FormState::Los, .handler = &Form1::Los_Click,
         .accessibleName = "Datei: Rätsel laden",
         .description = "Öffnet eine Rätseldatei und zeigt ihre Ziffern und die möglichen Ziffern jeder "
-            "offenen Zelle.",
+            "offenen Zelle. Strg+Z nimmt das Laden zurück.",
         .tooltip = Tooltip::Description},
     {.name = "Text2", .kind = ControlKind::TextLine, .bounds = {840, 120, 1815, 285}, .tabIndex = 5,
         .state = &FormState::Text2,
@@ -103,7 +80,7 @@ inline constexpr Control kControls[] = {
         .state = &FormState::Testen, .handler = &Form1::Testen_Click,
         .accessibleName = "Test: Rätsel prüfen",
         .description = "Listet die leeren Zellen und die Zeilen, Spalten und Blöcke, in denen eine Ziffer "
-            "doppelt steht.",
+            "doppelt steht. Strg+Z nimmt den Bericht zurück.",
         .tooltip = Tooltip::Description},
     {.name = "Text1", .kind = ControlKind::TextArea, .bounds = {4080, 0, 2535, 375}, .tabIndex = 4,
         .state = &FormState::Text1,
@@ -119,36 +96,37 @@ inline constexpr Control kControls[] = {
         .state = &FormState::Check1, .handler = &Form1::Check1_Click,
         .accessibleName = "Testbetrieb",
         .description = "Schaltet den Testbetrieb ein oder aus, in dem Sie Ziffern versuchsweise aus der "
-            "Liste einer Zelle setzen.",
+            "Liste einer Zelle setzen. Strg+Z nimmt das Umschalten zurück.",
         .tooltip = Tooltip::Description},
     {.name = "Reset", .kind = ControlKind::Button, .bounds = {8040, 120, 735, 255}, .tabIndex = 10,
         .state = &FormState::Reset, .handler = &Form1::Reset_Click,
         .accessibleName = "Reset: Versuche verwerfen",
         .description = "Verwirft die im Testbetrieb gesetzten Ziffern und berechnet die möglichen Ziffern "
-            "aller offenen Zellen neu.",
+            "aller offenen Zellen neu. Strg+Z holt sie zurück.",
         .tooltip = Tooltip::Description},
     {.name = "TestOK", .kind = ControlKind::Button, .bounds = {8880, 120, 975, 255}, .tabIndex = 11,
         .state = &FormState::TestOK, .handler = &Form1::TestOK_Click,
         .accessibleName = "Ubernahme: Versuche übernehmen",
-        .description = "Übernimmt die im Testbetrieb gesetzten Ziffern endgültig.",
+        .description = "Übernimmt die im Testbetrieb gesetzten Ziffern endgültig. Strg+Z nimmt die Übernahme "
+            "zurück.",
         .tooltip = Tooltip::Description},
     {.name = "Zellen", .kind = ControlKind::Button, .bounds = {120, 480, 855, 255}, .tabIndex = 2,
         .state = &FormState::Zellen, .handler = &Form1::Zellen_Click,
         .accessibleName = "Zellen: mögliche Ziffern neu berechnen",
         .description = "Berechnet die möglichen Ziffern jeder offenen Zelle neu und setzt die Zellen, denen "
-            "nur eine bleibt.",
+            "nur eine bleibt. Strg+Z nimmt den Schritt zurück.",
         .tooltip = Tooltip::Description},
     {.name = "Einzelne", .kind = ControlKind::Button, .bounds = {120, 840, 855, 255}, .tabIndex = 12,
         .state = &FormState::Einzelne, .handler = &Form1::Einzelne_Click,
         .accessibleName = "Einzeln: einzige Stellen setzen",
         .description = "Setzt die Ziffern, die in einer Zeile, Spalte oder einem Block nur in eine Zelle "
-            "passen.",
+            "passen. Strg+Z nimmt den Schritt zurück.",
         .tooltip = Tooltip::Description},
     {.name = "D2er", .kind = ControlKind::Button, .bounds = {120, 1200, 855, 255}, .tabIndex = 13,
         .state = &FormState::D2er, .handler = &Form1::D2er_Click,
         .accessibleName = "Dop2er: Paare streichen",
         .description = "Streicht die Ziffern zweier Zellen mit denselben zwei möglichen Ziffern aus den "
-            "übrigen Zellen ihrer Zeile, Spalte oder ihres Blocks.",
+            "übrigen Zellen ihrer Zeile, Spalte oder ihres Blocks. Strg+Z nimmt den Schritt zurück.",
         .tooltip = Tooltip::Description},
     {.name = "Gruppe", .kind = ControlKind::Grid, .bounds = kGruppeBounds, .tabIndex = 1,
         .state = &Board::Gruppe,
@@ -159,12 +137,13 @@ inline constexpr Control kControls[] = {
         .accessibleName = "Spielfeld",
         .description = "Die 81 Zellen mit den gesetzten Ziffern und den möglichen Ziffern jeder offenen "
             "Zelle; Kopfzeile und Kopfspalte zeigen die fehlenden Ziffern jeder Spalte und Zeile. "
-            "Pfeiltasten wählen eine Zelle, im Testbetrieb führt die Eingabetaste in die Liste der Ziffern."},
+            "Pfeiltasten wählen eine Zelle. Im Testbetrieb zeigt die Eingabe- oder Leertaste die Liste der "
+            "Zelle, ist sie offen, führt die Eingabetaste hinein; eine Zifferntaste setzt diese Ziffer."},
     {.name = "wahl", .kind = ControlKind::List, .bounds = kWahlBounds, .tabIndex = 9,
         .state = &FormState::wahl, .handler = &Form1::wahl_Click,
         .accessibleName = "Ziffernwahl",
         .description = "Die möglichen Ziffern der gewählten Zelle: die Eingabetaste setzt die markierte "
-            "Ziffer, die leere Zeile schließt die Liste, Escape führt zurück ins Spielfeld."},
+            "Ziffer, die leere Zeile schließt die Liste, Escape schließt sie und führt zurück ins Spielfeld."},
 };
 // clang-format on
 

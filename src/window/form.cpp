@@ -16,13 +16,12 @@ Form1::Form1()
     Form_Load();
 }
 
-// The board comes with its grids set up and SolvedCount at 0; start-up sets the other controls.
+// The board comes with its grids set up and SolvedCount at 0; start-up sets the other controls. Trial mode
+// starts off, which disables Reset and TestOK.
 void Form1::Form_Load()
 {
     m_state.Text2.text.clear();
     m_state.board.Label2.caption = std::to_string(m_state.board.SolvedCount);
-    m_state.Reset.enabled = false;
-    m_state.TestOK.enabled = false;
 }
 
 void Form1::Los_Click(FileChooser& chooser)

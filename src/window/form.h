@@ -49,6 +49,14 @@ public:
     void Form_Open(const std::string& path, PuzzleChooser& chooser);
     // The user dropped or pasted several files at once: one puzzle is loaded at a time.
     void Form_DropMany();
+    // A key typed on Feld: a digit chooses its entry of the list shown for the current cell, as a click on it
+    // would; Enter ('\r') and Space activate the current cell, as Feld_Click does. Other keys do nothing.
+    void Feld_KeyPress(char key);
+    // A click on (row, column) of Feld, after the press entered it: in trial mode the current cell's list is
+    // shown, as entering the cell would show it, unless it is already.
+    void Feld_Click(int row, int column);
+    // Escape hides the list; nothing else changes.
+    void Form_Escape();
     // The user pasted text: loads the puzzle it holds with the reader of puzzle files. Text2 names the
     // clipboard; FileName and the file dialog keep the file chosen last.
     void Form_Paste(std::string_view text, PuzzleChooser& chooser);
@@ -65,6 +73,8 @@ public:
 private:
     void Form_Load();
     void EnterCell();
+    // Switches trial mode, and with it the check box and the enabled state of Reset and TestOK.
+    void SetTrialMode(bool on);
     // Shows why a load was refused; nothing else changes.
     void ShowRefusal(std::string message);
     // Where a puzzle arrived from, as far as telling one collection from another needs it.

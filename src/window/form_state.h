@@ -4,14 +4,18 @@
 #include "board/board.h"
 #include "board/grid.h"
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
 namespace zifora {
 
+// Whether a button can be clicked always, or only while trial mode is on.
+enum class Availability : std::uint8_t { Always, InTrialMode };
+
 struct Button {
     std::string caption;
-    bool enabled = true;
+    Availability availability = Availability::Always;
     friend bool operator==(const Button&, const Button&) = default;
 };
 
@@ -20,9 +24,9 @@ struct TextBox {
     friend bool operator==(const TextBox&, const TextBox&) = default;
 };
 
+// Its check mark is a fact stored elsewhere: FormState::Checked says where.
 struct CheckBox {
     std::string caption;
-    bool checked = false;
     friend bool operator==(const CheckBox&, const CheckBox&) = default;
 };
 
@@ -40,12 +44,6 @@ struct FileDialogSettings {
     friend bool operator==(const FileDialogSettings&, const FileDialogSettings&) = default;
 };
 
-// Where the list wahl stands until it is first shown, in twips. Each showing places it anew over the entered
-// cell: one entry a kWahlItemHeight, allowing kGridLineTwips for each grid line before the cell.
-constexpr TwipRect kWahlBounds {4320, 0, 255, 840};
-constexpr int kWahlItemHeight = 220;
-constexpr int kGridLineTwips = 10;
-
 // Everything the window shows: the board and the state of every other control.
 struct FormState {
     Board board;
@@ -54,14 +52,23 @@ struct FormState {
     Button Einzelne {"Einzeln"};
     Button D2er {"Dop2er"};
     Button Testen {"Test"};
-    Button Reset {"Reset"};
-    Button TestOK {"Ubernahme"};
+    Button Reset {"Reset", Availability::InTrialMode};
+    Button TestOK {"Ubernahme", Availability::InTrialMode};
     TextBox Text1 {"Text1"};
     TextBox Text2 {"Text2"};
     Label Label1 {"Test Betrieb:"};
     CheckBox Check1 {"Check1"};
     ListBox wahl {{}, false, kWahlBounds};
     FileDialogSettings CommonDialog1;
+
+    // Trial mode is one fact, the board's TestMode: the check box shows it, and the buttons of trial mode
+    // are enabled exactly while it is on.
+    bool Enabled(const Button& button) const
+    {
+        return button.availability == Availability::Always || board.TestMode;
+    }
+    bool Checked(const CheckBox& /*box*/) const { return board.TestMode; }
+
     friend bool operator==(const FormState&, const FormState&) = default;
 };
 

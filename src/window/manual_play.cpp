@@ -2,7 +2,10 @@
 // Manual play: the candidate list wahl over the entered cell, the digit choice, and trial mode with its
 // accept ("Ubernahme") and discard ("Reset") buttons.
 #include "board/bookkeeping.h"
+#include "board/digits.h"
 #include "window/form.h"
+
+#include <algorithm>
 
 namespace zifora {
 namespace {
@@ -58,6 +61,41 @@ void Form1::EnterCell()
     wahl.visible = true;
 }
 
+void Form1::Feld_KeyPress(char key)
+{
+    const Grid& feld = m_state.board.Feld;
+    if (key == '\r' || key == ' ') {
+        Feld_Click(feld.Row(), feld.Col());
+        return;
+    }
+    const ListBox& wahl = m_state.wahl;
+    const bool listOfCurrentCell = wahl.visible && m_listCell == CellRef {feld.Row(), feld.Col()};
+    if (!m_state.board.TestMode || !listOfCurrentCell || !IsDigit(key)) {
+        return;
+    }
+    // Entry 0 is the empty one, which no key types.
+    const auto entry = std::find(wahl.items.begin() + 1, wahl.items.end(), std::string(1, key));
+    if (entry != wahl.items.end()) {
+        wahl_Click(static_cast<int>(entry - wahl.items.begin()));
+    }
+}
+
+void Form1::Feld_Click(int row, int column)
+{
+    const Grid& feld = m_state.board.Feld;
+    if (!m_state.board.TestMode || row != feld.Row() || column != feld.Col()) {
+        return;
+    }
+    if (!m_state.wahl.visible || m_listCell != CellRef {row, column}) {
+        EnterCell();
+    }
+}
+
+void Form1::Form_Escape()
+{
+    m_state.wahl.visible = false;
+}
+
 void Form1::wahl_Click(int index)
 {
     Board& board = m_state.board;
@@ -87,24 +125,21 @@ void Form1::wahl_Click(int index)
 
 void Form1::Check1_Click()
 {
-    Board& board = m_state.board;
-    m_state.Check1.checked = !m_state.Check1.checked;
-    if (board.TestMode) {
-        board.TestMode = false;
-        m_state.Reset.enabled = false;
-        m_state.TestOK.enabled = false;
-        // A list left open would place digits outside trial mode.
+    SetTrialMode(!m_state.board.TestMode);
+}
+
+void Form1::SetTrialMode(bool on)
+{
+    m_state.board.TestMode = on;
+    // A list left open would place digits outside trial mode.
+    if (!on) {
         m_state.wahl.visible = false;
-    } else {
-        board.TestMode = true;
-        m_state.Reset.enabled = true;
-        m_state.TestOK.enabled = true;
     }
 }
 
 void Form1::Reset_Click()
 {
-    if (!m_state.Reset.enabled) {
+    if (!m_state.Enabled(m_state.Reset)) {
         return;
     }
     Board& board = m_state.board;
@@ -125,7 +160,7 @@ void Form1::Reset_Click()
 
 void Form1::TestOK_Click()
 {
-    if (!m_state.TestOK.enabled) {
+    if (!m_state.Enabled(m_state.TestOK)) {
         return;
     }
     Board& board = m_state.board;

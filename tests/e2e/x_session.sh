@@ -12,11 +12,13 @@ x_session_tools_missing() {
 }
 
 # Starts Xvfb on a free display and exports DISPLAY. Without -noreset the server starts over whenever its
-# last client leaves, and a program that connects just then is refused.
+# last client leaves, and a program that connects just then is refused. The screen is 1280 by 1024 pixels
+# times QT_SCALE_FACTOR: the window opens at its own scale 1 there, where the pictures' pixels are counted.
 x_session_start() {
   local numberFile
   numberFile=$(mktemp)
-  Xvfb -displayfd 3 -screen 0 1600x1000x24 -nolisten tcp -noreset 3>"$numberFile" 2>/dev/null &
+  Xvfb -displayfd 3 -screen 0 "$(x_session_pixels 1280)x$(x_session_pixels 1024)x24" -nolisten tcp -noreset \
+    3>"$numberFile" 2>/dev/null &
   X_SESSION_SERVER=$!
   for _ in $(seq 100); do
     [ -s "$numberFile" ] && break
@@ -31,6 +33,7 @@ x_session_start() {
 x_session_stop() {
   [ -z "${X_SESSION_PROGRAM:-}" ] || kill "$X_SESSION_PROGRAM" 2>/dev/null || true
   [ -z "${X_SESSION_SERVER:-}" ] || kill "$X_SESSION_SERVER" 2>/dev/null || true
+  X_SESSION_PROGRAM= X_SESSION_SERVER=
 }
 
 # Starts the program; X_SESSION_PROGRAM holds its process id.

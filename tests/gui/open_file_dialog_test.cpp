@@ -7,6 +7,8 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QTreeView>
 
 namespace zifora::test {
 namespace {
@@ -52,6 +54,33 @@ TEST(OpenFileDialog, OpensInTheFirstFolderThenOnTheFileChosenLastAfterACancelToo
         EXPECT_EQ(offered, QStringList({easy}));
         EXPECT_EQ(selected, "Text (*.txt)") << "the first entry each time";
     }
+}
+
+TEST(OpenFileDialog, ListsSizesAndDatesTheGermanWay)
+{
+    const QTemporaryDir folder;
+    QFile file(folder.filePath("raetsel.txt"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray(1536, '.'));
+    file.flush();
+    ASSERT_TRUE(
+        file.setFileTime(QDateTime(QDate(2026, 3, 1), QTime(14, 5)), QFileDevice::FileModificationTime));
+    file.close();
+    OpenFileDialog chooser(nullptr, folder.path());
+    QStringList shown;
+    WhenShown([&](QFileDialog& dialog) {
+        const auto* view = dialog.findChild<QTreeView*>("treeView");
+        QTRY_COMPARE(view->model()->rowCount(view->rootIndex()), 1);
+        const QModelIndex root = view->rootIndex();
+        for (int column = 0; column < view->model()->columnCount(root); ++column) {
+            shown.append(view->model()->index(0, column, root).data().toString());
+        }
+        dialog.reject();
+    });
+    chooser.ChooseFile(kPuzzleFiles);
+    ASSERT_EQ(shown.size(), 4);
+    EXPECT_EQ(shown[1], "1,50 KiB");
+    EXPECT_EQ(shown[3], "01.03.26 14:05");
 }
 
 } // namespace

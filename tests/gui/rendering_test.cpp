@@ -36,8 +36,6 @@ const Story kStories[] = {
     {"TrialModeOnAndOff", {"click Check1", "click Check1"}},
     {"ArrowKeys", {"key Feld Right", "key Feld Down", "key Feld Down"}},
     {"ChoiceByClick", kTrialChoice},
-    {"ChoiceByEnter", {"click Check1", "load easy.txt", "cell 1 4", "select 1", "key wahl Return"}},
-    {"ChoiceBySpace", {"click Check1", "load easy.txt", "cell 1 5", "select 1", "key wahl Space"}},
     {"ListOfOneDigit", {"click Check1", "load easy.txt", "cell 9 4"}},
     {"EmptyEntryHidesTheList", Then(kTrialChoice, {"cell 2 2", "entry 0"})},
     {"Ubernahme", Then(kTrialChoice, {"click TestOK"})},

@@ -149,9 +149,32 @@ TEST_F(WindowTest, PasteKeysLoadTheClipboardAndTheCopyKeyPutsTheBoardOnIt)
         ExpectShowsForm(window, form.State());
     }
 
-    QGuiApplication::clipboard()->clear();
-    QTest::keyClick(Feld(), Qt::Key_C, Qt::ControlModifier);
-    EXPECT_EQ(QGuiApplication::clipboard()->text(), rows);
+    // Wherever the focus is, unless text is selected in a text box: then the text. The report's lines end in
+    // a carriage return and a line feed; the box shows plain line breaks.
+    Do("click Testen");
+    const QString report = QString::fromStdString(form.State().Text1.text).replace("\r\n", "\n");
+    ASSERT_FALSE(report.isEmpty());
+    const struct {
+        const char* focus;
+        bool selectAll;
+        QString copied;
+    } copies[] = {
+        {"Feld", false, rows},
+        {"Text2", false, rows},
+        {"Text2", true, "Zwischenablage"},
+        {"Text1", true, report},
+    };
+    for (const auto& [focus, selectAll, copied] : copies) {
+        SCOPED_TRACE(focus);
+        QWidget* control = Control<QWidget>(focus);
+        control->setFocus();
+        if (selectAll) {
+            QMetaObject::invokeMethod(control, "selectAll");
+        }
+        QGuiApplication::clipboard()->clear();
+        QTest::keyClick(control, Qt::Key_C, Qt::ControlModifier);
+        EXPECT_EQ(QGuiApplication::clipboard()->text(), copied);
+    }
 }
 
 // A file named on the command line reads as the dialog would hand it back, absolute; the help, the version

@@ -102,7 +102,7 @@ void ExpectButtonsShow(const MainWindow& window, const FormState& state)
         const auto* widget = window.findChild<QPushButton*>(QString::fromStdString(name));
         ASSERT_NE(widget, nullptr) << name;
         EXPECT_EQ(widget->text(), Text(button.caption)) << name;
-        EXPECT_EQ(widget->isEnabled(), button.enabled) << name;
+        EXPECT_EQ(widget->isEnabled(), state.Enabled(button)) << name;
     }
 }
 
@@ -111,11 +111,13 @@ void ExpectTextsShow(const MainWindow& window, const FormState& state)
     // The report's lines end in a carriage return and a line feed; the box shows plain line breaks.
     EXPECT_EQ(window.findChild<QPlainTextEdit*>("Text1")->toPlainText(),
         Text(state.Text1.text).replace("\r\n", "\n"));
-    EXPECT_EQ(window.findChild<QLineEdit*>("Text2")->text(), Text(state.Text2.text));
+    const auto* text2 = window.findChild<QLineEdit*>("Text2");
+    EXPECT_EQ(text2->text(), Text(state.Text2.text));
+    EXPECT_EQ(text2->toolTip(), Text(state.Text2.text)) << "the whole path, of which the box shows the end";
     EXPECT_EQ(window.findChild<QLabel*>("Label1")->text(), Text(state.Label1.caption));
     const auto* check1 = window.findChild<QCheckBox*>("Check1");
     EXPECT_EQ(check1->text(), Text(state.Check1.caption));
-    EXPECT_EQ(check1->isChecked(), state.Check1.checked);
+    EXPECT_EQ(check1->isChecked(), state.Checked(state.Check1));
     auto* label2 = window.findChild<QLabel*>("Label2");
     const Label& model = state.board.Label2;
     EXPECT_EQ(label2->text(), Text(model.caption));

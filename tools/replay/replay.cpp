@@ -7,6 +7,7 @@
 #include <iterator>
 #include <optional>
 #include <ostream>
+#include <utility>
 
 namespace zifora {
 namespace {
@@ -112,7 +113,7 @@ nlohmann::ordered_json Dump(const FormState& state)
     dump["wahl"]
         = {{"visible", state.wahl.visible}, {"items", state.wahl.items}, {"left", state.wahl.bounds.left},
             {"top", state.wahl.bounds.top}, {"height", state.wahl.bounds.height}};
-    dump["enabled"] = {{"Reset", state.Reset.enabled}, {"TestOK", state.TestOK.enabled}};
+    dump["enabled"] = {{"Reset", state.Enabled(state.Reset)}, {"TestOK", state.Enabled(state.TestOK)}};
     dump["current"] = {board.Feld.Row(), board.Feld.Col()};
     return dump;
 }
@@ -130,6 +131,28 @@ std::string Replay::Run(std::string_view line, std::ostream& out)
         out << Dump(m_form.State()).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace) << '\n';
         return {};
     }
+    if (command == "copy" && arguments.empty()) {
+        Copy(out);
+        return {};
+    }
+    // With nothing to take back or to redo, the keys do nothing, as in the window.
+    if (command == "undo" && arguments.empty()) {
+        m_history.Undo(m_form);
+        return {};
+    }
+    if (command == "redo" && arguments.empty()) {
+        m_history.Redo(m_form);
+        return {};
+    }
+    // Every event passes the history, as every event of the window does.
+    Form1 before = m_form;
+    std::string problem = Event(command, arguments);
+    m_history.Record(std::move(before), m_form);
+    return problem;
+}
+
+std::string Replay::Event(std::string_view command, std::string_view arguments)
+{
     if (command == "load" && !arguments.empty()) {
         AnswerChooser chooser = Answers(std::string(arguments));
         m_form.Los_Click(chooser);
@@ -161,14 +184,14 @@ std::string Replay::Run(std::string_view line, std::ostream& out)
     if (command == "choose") {
         return Choose(arguments);
     }
+    if (command == "key") {
+        return Key(arguments);
+    }
     if (command == "paste") {
         return Paste(arguments);
     }
-    if (command == "copy" && arguments.empty()) {
-        Copy(out);
-        return {};
-    }
-    return "unknown command: " + std::string(line);
+    return "unknown command: " + std::string(command) + (arguments.empty() ? "" : " ")
+        + std::string(arguments);
 }
 
 std::string Replay::Click(std::string_view name)
@@ -206,6 +229,21 @@ std::string Replay::Choose(std::string_view arguments)
         return "the list wahl has no entry " + std::string(arguments);
     }
     m_form.wahl_Click(*index);
+    return {};
+}
+
+// A key typed on the board: a digit, Enter or Space; or Escape, which acts wherever the focus is.
+std::string Replay::Key(std::string_view name)
+{
+    if (name == "Escape") {
+        m_form.Form_Escape();
+    } else if (name == "Enter" || name == "Space") {
+        m_form.Feld_KeyPress(name == "Enter" ? '\r' : ' ');
+    } else if (name.size() == 1 && name[0] >= '1' && name[0] <= '9') {
+        m_form.Feld_KeyPress(name[0]);
+    } else {
+        return "key needs a digit 1..9, Enter, Space or Escape: " + std::string(name);
+    }
     return {};
 }
 

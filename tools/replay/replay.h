@@ -3,6 +3,7 @@
 
 #include "window/controls.h"
 #include "window/form.h"
+#include "window/history.h"
 
 #include <iosfwd>
 #include <nlohmann/json.hpp>
@@ -28,9 +29,12 @@ public:
     std::string Run(std::string_view line, std::ostream& out);
 
 private:
+    // One event of the window, which the history may take back.
+    std::string Event(std::string_view command, std::string_view arguments);
     std::string Click(std::string_view name);
     std::string Enter(std::string_view arguments);
     std::string Choose(std::string_view arguments);
+    std::string Key(std::string_view name);
     std::string Paste(std::string_view path);
     std::string Pick(std::string_view number);
     // Answers the dialogs of the next load: the file dialog with path, or Cancel when there is none, and the
@@ -41,6 +45,7 @@ private:
     void Copy(std::ostream& out);
 
     Form1& m_form;
+    History m_history;
     // What the script's copy left on the clipboard, or the file its last paste read.
     std::string m_clipboard;
     // The answer to the next question which puzzle of a collection to open (0 = Cancel); without one the

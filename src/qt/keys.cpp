@@ -1,0 +1,121 @@
+// SPDX-License-Identifier: MIT
+// The window's keys: digits, Enter and Space on the board; Enter on a button or the check box; Escape, undo
+// and redo wherever the focus is.
+#include "qt/choice_list.h"
+#include "qt/grid_view.h"
+#include "qt/main_window.h"
+
+#include <QAbstractButton>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QShortcut>
+#include <utility>
+
+namespace zifora {
+namespace {
+
+bool IsEnter(int key)
+{
+    return key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+
+bool HasSelectedText(const QObject& box)
+{
+    if (const auto* line = qobject_cast<const QLineEdit*>(&box)) {
+        return line->hasSelectedText();
+    }
+    const auto* area = qobject_cast<const QPlainTextEdit*>(&box);
+    return area != nullptr && area->textCursor().hasSelection();
+}
+
+} // namespace
+
+void MainWindow::AcceptKeys()
+{
+    m_feld->installEventFilter(this);
+    for (std::size_t index = 0; index < kControlCount; ++index) {
+        const ControlKind kind = kControls[index].kind;
+        if (kind == ControlKind::Button || kind == ControlKind::CheckBox || kind == ControlKind::TextLine
+            || kind == ControlKind::TextArea) {
+            m_widgets[index]->installEventFilter(this);
+        }
+    }
+    connect(m_feld, &QAbstractItemView::clicked, this, [this](const QModelIndex& cell) {
+        EventStart start = StartEvent();
+        m_form.Feld_Click(cell.row(), cell.column());
+        EndEvent(std::move(start));
+    });
+    const auto onKeys = [this](std::initializer_list<QKeySequence> keys, auto action) {
+        for (const QKeySequence& key : keys) {
+            connect(new QShortcut(key, this), &QShortcut::activated, this, action);
+        }
+    };
+    onKeys({QKeySequence(Qt::Key_Escape)}, [this] {
+        const bool listShown = m_wahl->isVisible();
+        EventStart start = StartEvent();
+        m_form.Form_Escape();
+        EndEvent(std::move(start));
+        if (listShown) {
+            m_feld->setFocus(Qt::ShortcutFocusReason);
+        }
+    });
+    onKeys({QKeySequence::Undo}, [this] {
+        const bool listHadFocus = m_wahl->hasFocus();
+        m_history.Undo(m_form);
+        ShowForm(listHadFocus);
+    });
+    onKeys({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)}, [this] {
+        const bool listHadFocus = m_wahl->hasFocus();
+        m_history.Redo(m_form);
+        ShowForm(listHadFocus);
+    });
+}
+
+// Filtered rather than bound as shortcuts, which would take the key from whichever control has the focus.
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    // A text box keeps the copy key for text selected in it; without a selection the key copies the board.
+    if (event->type() == QEvent::ShortcutOverride
+        && static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
+        event->setAccepted(HasSelectedText(*watched));
+        return true;
+    }
+    if (event->type() != QEvent::KeyPress) {
+        return QWidget::eventFilter(watched, event);
+    }
+    auto& key = static_cast<QKeyEvent&>(*event);
+    if (watched == m_feld) {
+        return KeyOnFeld(key);
+    }
+    // Enter presses the focused button or switches the check box, as Space does.
+    if (auto* button = qobject_cast<QAbstractButton*>(watched); button != nullptr && IsEnter(key.key())) {
+        button->click();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+// The list floats over the grid, far from it in the tab order: Enter takes a keyboard user into the shown
+// list. A digit goes to the form, never to the grid's search for a cell whose text starts with it.
+bool MainWindow::KeyOnFeld(const QKeyEvent& key)
+{
+    if (IsEnter(key.key()) && m_wahl->isVisible()) {
+        m_wahl->setFocus(Qt::ShortcutFocusReason);
+        return true;
+    }
+    const QString text = key.text();
+    const bool digit = text.size() == 1 && text[0] >= QLatin1Char('1') && text[0] <= QLatin1Char('9');
+    char typed = digit ? text[0].toLatin1() : ' ';
+    if (IsEnter(key.key())) {
+        typed = '\r';
+    } else if (!digit && key.key() != Qt::Key_Space) {
+        return false;
+    }
+    EventStart start = StartEvent();
+    m_form.Feld_KeyPress(typed);
+    EndEvent(std::move(start));
+    return true;
+}
+
+} // namespace zifora
