@@ -77,7 +77,7 @@ void MainWindow::Paste()
 
 void MainWindow::TypeIn()
 {
-    EntryDialog dialog(this, m_form.Givens());
+    EntryDialog dialog(this, m_form.Givens(), m_scale.Factor());
     if (dialog.exec() == QDialog::Accepted) {
         EventStart start = StartEvent();
         m_form.Form_Type(dialog.Cells());

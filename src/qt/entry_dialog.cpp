@@ -15,11 +15,13 @@
 #include <QShortcut>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <cmath>
 #include <variant>
 
 namespace zifora {
 namespace {
 
+// At the window's scale 1; the grid grows with the window's scale.
 constexpr int kCellPixels = 34;
 constexpr int kThinLine = 1;
 constexpr int kBoxLine = 3;
@@ -27,16 +29,13 @@ constexpr int kCells = 81;
 // Clashing digits stand on the light red that spreadsheets mark errors with.
 const QColor kClashColour {255, 190, 190};
 
-// Where cell index (0..80, row by row) of the grid starts, along one axis, from its row or column 0..8.
-int Edge(int line)
-{
-    return kBoxLine + line * (kCellPixels + kThinLine) + (line / 3) * (kBoxLine - kThinLine);
-}
-
 } // namespace
 
-EntryGrid::EntryGrid(QWidget* parent)
+EntryGrid::EntryGrid(QWidget* parent, double scale)
     : QWidget(parent)
+    , m_cell(static_cast<int>(std::lround(kCellPixels * scale)))
+    , m_thin(static_cast<int>(std::max(1L, std::lround(kThinLine * scale))))
+    , m_box(static_cast<int>(std::lround(kBoxLine * scale)))
 {
     setObjectName(QStringLiteral("Eingabe"));
     setFocusPolicy(Qt::StrongFocus);
@@ -48,9 +47,15 @@ EntryGrid::EntryGrid(QWidget* parent)
     ShowFocusFrame(*this);
 }
 
+// Where the cell in row or column line (0..8) begins along that axis.
+int EntryGrid::Edge(int line) const
+{
+    return m_box + line * (m_cell + m_thin) + (line / 3) * (m_box - m_thin);
+}
+
 QSize EntryGrid::sizeHint() const
 {
-    const int side = Edge(8) + kCellPixels + kBoxLine;
+    const int side = Edge(8) + m_cell + m_box;
     return {side, side};
 }
 
@@ -62,7 +67,7 @@ void EntryGrid::SetPuzzle(const Puzzle& puzzle)
 
 QRect EntryGrid::CellRect(int cell) const
 {
-    return {Edge(cell % 9), Edge(cell / 9), kCellPixels, kCellPixels};
+    return {Edge(cell % 9), Edge(cell / 9), m_cell, m_cell};
 }
 
 void EntryGrid::paintEvent(QPaintEvent* /*event*/)
@@ -71,7 +76,7 @@ void EntryGrid::paintEvent(QPaintEvent* /*event*/)
     // The lines are what the cells leave of the dark ground.
     painter.fillRect(rect(), palette().color(QPalette::WindowText));
     QFont digitFont = font();
-    digitFont.setPixelSize(kCellPixels * 3 / 5);
+    digitFont.setPixelSize(m_cell * 3 / 5);
     digitFont.setBold(true);
     painter.setFont(digitFont);
     const std::array<bool, kCells> clashing = ClashingCells(m_puzzle);
@@ -151,9 +156,9 @@ void EntryGrid::MoveTo(int cell)
     update();
 }
 
-EntryDialog::EntryDialog(QWidget* parent, std::string_view givens)
+EntryDialog::EntryDialog(QWidget* parent, std::string_view givens, double scale)
     : QDialog(parent)
-    , m_grid(new EntryGrid(this))
+    , m_grid(new EntryGrid(this, scale))
     , m_message(new QLabel(this))
 {
     setObjectName(QStringLiteral("RaetselEingeben"));

@@ -16,7 +16,8 @@ namespace zifora {
 // box are marked in both cells.
 class EntryGrid final : public QWidget {
 public:
-    explicit EntryGrid(QWidget* parent);
+    // Drawn at the window's scale.
+    EntryGrid(QWidget* parent, double scale);
 
     void SetPuzzle(const Puzzle& puzzle);
     const Puzzle& Entered() const { return m_puzzle; }
@@ -34,7 +35,11 @@ protected:
 private:
     void Write(std::uint8_t digit, int step);
     void MoveTo(int cell);
+    int Edge(int line) const;
 
+    int m_cell;
+    int m_thin;
+    int m_box;
     Puzzle m_puzzle;
     int m_current = 0;
 };
@@ -43,7 +48,7 @@ private:
 // "Übernehmen" and Cancel. Ctrl+V fills the grid with a puzzle from the clipboard, read as a file would be.
 class EntryDialog final : public QDialog {
 public:
-    EntryDialog(QWidget* parent, std::string_view givens);
+    EntryDialog(QWidget* parent, std::string_view givens, double scale = 1.0);
 
     // The entered cells as Form1::Form_Type takes them.
     std::string Cells() const;

@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QContextMenuEvent>
 #include <QMenu>
+#include <array>
 
 namespace zifora {
 namespace {
@@ -13,18 +14,43 @@ namespace {
 struct ExtraAction {
     const char* name; // the action's object name
     const char* text;
+    // The desktop's keys for it, and those that people type for it too.
     QKeySequence::StandardKey keys;
+    std::array<QKeyCombination, 2> moreKeys;
     void (MainWindow::*run)();
     // Whether it would do something now; every action can when there is nothing to ask.
     bool (MainWindow::*possible)() const = nullptr;
 };
 
+constexpr std::array<QKeyCombination, 2> kNoKeys {};
+
 constexpr ExtraAction kExtraActions[] = {
-    {"RaetselEingeben", "Rätsel eingeben…", QKeySequence::New, &MainWindow::TypeIn},
-    {"Einfuegen", "Einfügen", QKeySequence::Paste, &MainWindow::Paste, &MainWindow::CanPaste},
-    {"Kopieren", "Kopieren", QKeySequence::Copy, &MainWindow::Copy},
-    {"Drucken", "Drucken…", QKeySequence::Print, &MainWindow::Print},
+    {"RaetselEingeben", "Rätsel eingeben…", QKeySequence::New, kNoKeys, &MainWindow::TypeIn},
+    {"Einfuegen", "Einfügen", QKeySequence::Paste, kNoKeys, &MainWindow::Paste, &MainWindow::CanPaste},
+    {"Kopieren", "Kopieren", QKeySequence::Copy, kNoKeys, &MainWindow::Copy},
+    {"Drucken", "Drucken…", QKeySequence::Print, kNoKeys, &MainWindow::Print},
+    {"Rueckgaengig", "Rückgängig", QKeySequence::Undo, kNoKeys, &MainWindow::Undo, &MainWindow::CanUndo},
+    // Desktops differ on the keys for redo: these are the two every one of them knows.
+    {"Wiederherstellen", "Wiederherstellen", QKeySequence::UnknownKey,
+        {Qt::CTRL | Qt::SHIFT | Qt::Key_Z, Qt::CTRL | Qt::Key_Y}, &MainWindow::Redo, &MainWindow::CanRedo},
+    {"Groesser", "Größer", QKeySequence::ZoomIn, {Qt::CTRL | Qt::Key_Equal}, &MainWindow::ZoomIn,
+        &MainWindow::CanZoomIn},
+    {"Kleiner", "Kleiner", QKeySequence::ZoomOut, kNoKeys, &MainWindow::ZoomOut, &MainWindow::CanZoomOut},
+    {"NormaleGroesse", "Normale Größe", QKeySequence::UnknownKey, {Qt::CTRL | Qt::Key_0},
+        &MainWindow::ZoomBack, &MainWindow::Zoomed},
 };
+
+// The desktop's keys first, as the menu shows the first.
+QList<QKeySequence> KeysOf(const ExtraAction& extra)
+{
+    QList<QKeySequence> keys = QKeySequence::keyBindings(extra.keys);
+    for (const QKeyCombination more : extra.moreKeys) {
+        if (more != QKeyCombination() && !keys.contains(QKeySequence(more))) {
+            keys.append(QKeySequence(more));
+        }
+    }
+    return keys;
+}
 
 } // namespace
 
@@ -35,7 +61,7 @@ void MainWindow::CreateExtraActions()
     for (const ExtraAction& extra : kExtraActions) {
         auto* action = new QAction(QString::fromUtf8(extra.text), this);
         action->setObjectName(QString::fromUtf8(extra.name));
-        action->setShortcuts(extra.keys);
+        action->setShortcuts(KeysOf(extra));
         action->setShortcutContext(Qt::WindowShortcut);
         connect(action, &QAction::triggered, this, extra.run);
         addAction(action);

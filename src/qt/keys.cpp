@@ -46,12 +46,7 @@ void MainWindow::AcceptKeys()
         m_form.Feld_Click(cell.row(), cell.column());
         EndEvent(std::move(start));
     });
-    const auto onKeys = [this](std::initializer_list<QKeySequence> keys, auto action) {
-        for (const QKeySequence& key : keys) {
-            connect(new QShortcut(key, this), &QShortcut::activated, this, action);
-        }
-    };
-    onKeys({QKeySequence(Qt::Key_Escape)}, [this] {
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, [this] {
         const bool listShown = m_wahl->isVisible();
         EventStart start = StartEvent();
         m_form.Form_Escape();
@@ -60,16 +55,30 @@ void MainWindow::AcceptKeys()
             m_feld->setFocus(Qt::ShortcutFocusReason);
         }
     });
-    onKeys({QKeySequence::Undo}, [this] {
-        const bool listHadFocus = m_wahl->hasFocus();
-        m_history.Undo(m_form);
-        ShowForm(listHadFocus);
-    });
-    onKeys({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)}, [this] {
-        const bool listHadFocus = m_wahl->hasFocus();
-        m_history.Redo(m_form);
-        ShowForm(listHadFocus);
-    });
+}
+
+void MainWindow::Undo()
+{
+    const bool listHadFocus = m_wahl->hasFocus();
+    m_history.Undo(m_form);
+    ShowForm(listHadFocus);
+}
+
+void MainWindow::Redo()
+{
+    const bool listHadFocus = m_wahl->hasFocus();
+    m_history.Redo(m_form);
+    ShowForm(listHadFocus);
+}
+
+bool MainWindow::CanUndo() const
+{
+    return m_history.CanUndo();
+}
+
+bool MainWindow::CanRedo() const
+{
+    return m_history.CanRedo();
 }
 
 // Filtered rather than bound as shortcuts, which would take the key from whichever control has the focus.

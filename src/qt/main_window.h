@@ -48,6 +48,18 @@ public:
     bool CanPaste() const;
     // Prints the board with its bookkeeping, asking where with the print dialog.
     void Print();
+    // Takes back the last step, or does again the step taken back last.
+    void Undo();
+    void Redo();
+    bool CanUndo() const;
+    bool CanRedo() const;
+    // A step larger or smaller, within the screen; back to the opening scale.
+    void ZoomIn();
+    void ZoomOut();
+    void ZoomBack();
+    bool CanZoomIn() const;
+    bool CanZoomOut() const;
+    bool Zoomed() const;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -59,7 +71,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    // Opens at the largest scale the screen has room for, and binds the zoom keys.
+    // Opens at the largest scale the screen has room for.
     void OpenAtScale();
     // Zooms a step in (1) or out (-1), or back to the opening scale (0); the window grows or shrinks with it.
     void Zoom(int steps);

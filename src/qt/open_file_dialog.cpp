@@ -6,9 +6,9 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QInputDialog>
 #include <QFileSystemModel>
 #include <QIdentityProxyModel>
+#include <QInputDialog>
 #include <QLocale>
 #include <utility>
 

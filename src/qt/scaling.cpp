@@ -9,7 +9,6 @@
 #include <QProxyStyle>
 #include <QResizeEvent>
 #include <QScreen>
-#include <QShortcut>
 #include <QStyleFactory>
 #include <algorithm>
 #include <cmath>
@@ -56,14 +55,36 @@ void MainWindow::OpenAtScale()
     setMinimumSize(PixelScale().ClientSize());
     ApplyScale(PixelScale(m_openingScale));
     resize(m_scale.ClientSize());
-    const auto onKeys = [this](std::initializer_list<QKeySequence> keys, int steps) {
-        for (const QKeySequence& key : keys) {
-            connect(new QShortcut(key, this), &QShortcut::activated, this, [this, steps] { Zoom(steps); });
-        }
-    };
-    onKeys({QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)}, 1);
-    onKeys({QKeySequence::ZoomOut}, -1);
-    onKeys({QKeySequence(Qt::CTRL | Qt::Key_0)}, 0);
+}
+
+void MainWindow::ZoomIn()
+{
+    Zoom(1);
+}
+
+void MainWindow::ZoomOut()
+{
+    Zoom(-1);
+}
+
+void MainWindow::ZoomBack()
+{
+    Zoom(0);
+}
+
+bool MainWindow::CanZoomIn() const
+{
+    return ZoomStep(m_scale.Factor(), 1, screen()->availableGeometry().size()) > m_scale.Factor();
+}
+
+bool MainWindow::CanZoomOut() const
+{
+    return ZoomStep(m_scale.Factor(), -1, screen()->availableGeometry().size()) < m_scale.Factor();
+}
+
+bool MainWindow::Zoomed() const
+{
+    return m_scale.Factor() != m_openingScale;
 }
 
 void MainWindow::Zoom(int steps)

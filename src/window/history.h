@@ -24,6 +24,8 @@ public:
     bool Undo(Form1& form);
     // Runs again, as it were, the event taken back last. False when there is none.
     bool Redo(Form1& form);
+    bool CanUndo() const { return !m_undo.empty(); }
+    bool CanRedo() const { return !m_redo.empty(); }
 
 private:
     std::deque<Form1> m_undo;

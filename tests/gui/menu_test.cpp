@@ -56,11 +56,15 @@ TEST_F(WindowTest, ContextMenuListsEveryExtraActionWithItsKey)
     // Through the window system, which turns the click into a request for the context menu.
     QTest::mouseClick(window.windowHandle(), Qt::RightButton, {},
         Feld()->viewport()->mapTo(&window, CellCorner(5, 5) + QPoint(3, 3)));
+    // Nothing to take back yet, and the window at its opening size, the largest the test's screen allows.
     const std::vector<Entry> expected {{"Rätsel eingeben…", "Ctrl+N", true}, {"Einfügen", "Ctrl+V", false},
-        {"Kopieren", "Ctrl+C", true}, {"Drucken…", "Ctrl+P", true}};
+        {"Kopieren", "Ctrl+C", true}, {"Drucken…", "Ctrl+P", true}, {"Rückgängig", "Ctrl+Z", false},
+        {"Wiederherstellen", "Ctrl+Shift+Z", false}, {"Größer", "Ctrl++", false},
+        {"Kleiner", "Ctrl+-", false}, {"Normale Größe", "Ctrl+0", false}};
     EXPECT_EQ(shown, expected);
 
     // With something on the clipboard, paste is possible; chosen from the menu, it pastes.
+    const FormState beforePaste = form.State();
     QGuiApplication::clipboard()->setText(
         "39...2......37..2.5.......6......6.........5.62.9....8.3.5..8.7...63...586..472.9");
     WhenMenuShown([&](QMenu& menu) {
@@ -74,6 +78,17 @@ TEST_F(WindowTest, ContextMenuListsEveryExtraActionWithItsKey)
     ASSERT_EQ(shown.size(), expected.size());
     EXPECT_TRUE(shown[1].enabled);
     EXPECT_EQ(form.State().Text2.text, "Zwischenablage");
+
+    // The paste can be taken back, from the menu too.
+    WhenMenuShown([&](QMenu& menu) {
+        read(menu);
+        menu.actions().at(4)->trigger();
+        menu.close();
+    });
+    QApplication::sendEvent(Feld(), &menuKey);
+    ASSERT_EQ(shown.size(), expected.size());
+    EXPECT_TRUE(shown[4].enabled);
+    EXPECT_EQ(form.State(), beforePaste);
 }
 
 } // namespace

@@ -81,8 +81,8 @@ TEST(PrintedPage, DigitsStandInTheirCellsAndTheLooksReadWithoutColour)
             const bool digit = row > 0 && column > 0;
             EXPECT_EQ(Inked(page, shown(feld, row, column, 0.3)), digit);
             if (digit) {
-                // A frame line runs just inside a given cell's edge; near the edge of a placed cell is paper. The
-                // box lines run along the tops of rows 4 and 7.
+                // A frame line runs just inside a given cell's edge; near the edge of a placed cell is paper.
+                // The box lines run along the tops of rows 4 and 7.
                 const bool given = feld.Look(row, column).back == Colour::Yellow;
                 const QRectF rim = shown(feld, row, column, 0.06);
                 const double top = row == 4 || row == 7 ? rim.bottom() - rim.height() * 0.15 : rim.top();
