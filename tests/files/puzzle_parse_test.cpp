@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "files/puzzle_file.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace zifora {
@@ -192,6 +193,35 @@ TEST(ParsePuzzles, ReadsEveryLayoutAsItsAuthorMeantIt)
     };
     for (const Layout& layout : layouts) {
         EXPECT_EQ(ParsePuzzles(layout.file), layout.expected) << layout.name;
+    }
+}
+
+// Cells (row, column) that clash in a puzzle of two given digits; open cells never do.
+TEST(ClashingCells, MarksBothCellsOfADigitTwiceInARowColumnOrBox)
+{
+    const struct {
+        const char* name;
+        std::pair<int, int> first, second;
+        std::uint8_t secondDigit;
+        bool clash;
+    } rows[] = {
+        {"same row", {1, 1}, {1, 9}, 5, true},
+        {"same column", {1, 1}, {9, 1}, 5, true},
+        {"same box", {4, 4}, {6, 6}, 5, true},
+        {"other digit", {1, 1}, {1, 9}, 6, false},
+        {"no unit shared", {1, 1}, {5, 5}, 5, false},
+    };
+    for (const auto& row : rows) {
+        Puzzle puzzle;
+        const auto index = [](std::pair<int, int> cell) {
+            return static_cast<std::size_t>((cell.first - 1) * 9 + cell.second - 1);
+        };
+        puzzle.digits[index(row.first)] = 5;
+        puzzle.digits[index(row.second)] = row.secondDigit;
+        const std::array<bool, 81> clashing = ClashingCells(puzzle);
+        EXPECT_EQ(clashing[index(row.first)], row.clash) << row.name;
+        EXPECT_EQ(clashing[index(row.second)], row.clash) << row.name;
+        EXPECT_EQ(std::count(clashing.begin(), clashing.end(), true), row.clash ? 2 : 0) << row.name;
     }
 }
 

@@ -47,6 +47,14 @@ TEST_F(WindowTest, TypedPuzzleLoadsAsAFileWithTheSameGivensAndCancelChangesNothi
         offered = dialog.Cells();
         auto* grid = dialog.findChild<EntryGrid*>("Eingabe");
         QTest::mouseClick(dialog.findChild<QPushButton*>("Leeren"), Qt::LeftButton);
+        // A walk that ends where it began, the first cell, from which the typing goes.
+        for (const Qt::Key key :
+            {Qt::Key_Down, Qt::Key_Right, Qt::Key_Up, Qt::Key_Left, Qt::Key_Tab, Qt::Key_Backtab}) {
+            QTest::keyClick(grid, key);
+        }
+        QTest::keyClicks(grid, "4");
+        QTest::keyClick(grid, Qt::Key_Left);
+        QTest::keyClick(grid, Qt::Key_Delete);
         // The classic puzzle, with a 7 in the last cell where a 9 belongs: row 9 holds a 7 already.
         QTest::keyClicks(
             grid, "53..7....6..195....98....6.8...6...34..8.3..17...2...6.6....28....419..5....8..77");
