@@ -248,11 +248,19 @@ bool MarksFieldsInFirstNine(std::string_view line)
     });
 }
 
-bool HoldsGridCharacter(std::string_view line)
+bool DrawsGrid(std::string_view line)
 {
+    const auto gridCharacter = [](std::string_view rest) {
+        return rest.front() == '|' || rest.front() == '+' || rest.front() == '=' || IsBoxDrawing(rest);
+    };
+    if (AnyInFirstNine(line, gridCharacter)) {
+        return true;
+    }
+    if (!IsBlankOrBorderLine(line)) {
+        return false;
+    }
     for (std::size_t index = 0; index < line.size(); ++index) {
-        const char character = line[index];
-        if (character == '|' || character == '+' || character == '=' || IsBoxDrawing(line.substr(index))) {
+        if (gridCharacter(line.substr(index))) {
             return true;
         }
     }

@@ -49,7 +49,8 @@ bool SeparatesInFirstNine(std::string_view line);
 // Among the first nine characters, a comma, a semicolon or a colon: the fields of another layout or a label.
 bool MarksFieldsInFirstNine(std::string_view line);
 
-// Anywhere in the line, "|", "+", "=" or a box-drawing character: a printed grid.
-bool HoldsGridCharacter(std::string_view line);
+// A line of a printed grid: "|", "+", "=" or a box-drawing character among its first nine characters, or
+// anywhere in a frame line. A plain row may say anything after its ninth character, "+" and "=" too.
+bool DrawsGrid(std::string_view line);
 
 } // namespace zifora

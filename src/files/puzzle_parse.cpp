@@ -40,7 +40,7 @@ public:
         const bool row = cells && cells->size() == kRowCells;
         m_puzzleLines += cells && cells->size() == kPuzzleCells ? 1 : 0;
         m_shown = m_shown || (row && SeparatesInFirstNine(line)) || MarksFieldsInFirstNine(line)
-            || HoldsGridCharacter(line);
+            || DrawsGrid(line);
     }
     bool ShowOtherLayout() const { return m_shown || m_puzzleLines == kBlockLines; }
 

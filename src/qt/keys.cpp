@@ -109,7 +109,8 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 // list. A digit goes to the form, never to the grid's search for a cell whose text starts with it.
 bool MainWindow::KeyOnFeld(const QKeyEvent& key)
 {
-    if (IsEnter(key.key()) && m_wahl->isVisible()) {
+    // Into the current cell's list only: a list left over another cell would take a choice there.
+    if (IsEnter(key.key()) && m_form.ListOfCurrentCell()) {
         m_wahl->setFocus(Qt::ShortcutFocusReason);
         return true;
     }

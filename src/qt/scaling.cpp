@@ -91,6 +91,10 @@ void MainWindow::Zoom(int steps)
 {
     const QSize room = screen()->availableGeometry().size();
     const double factor = steps == 0 ? m_openingScale : ZoomStep(m_scale.Factor(), steps, room);
+    // Laying out again at the same scale would put the list back where it starts, away from its cell.
+    if (factor == m_scale.Factor()) {
+        return;
+    }
     if (isMaximized() || isFullScreen()) {
         showNormal();
     }

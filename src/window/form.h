@@ -57,6 +57,9 @@ public:
     void Feld_Click(int row, int column);
     // Escape hides the list; nothing else changes.
     void Form_Escape();
+    // Whether the list shown is that of the current cell: after a choice the bookkeeping moves the current
+    // cell on, and the list stays over the cell it was filled for.
+    bool ListOfCurrentCell() const;
     // The user pasted text: loads the puzzle it holds with the reader of puzzle files. Text2 names the
     // clipboard; FileName and the file dialog keep the file chosen last.
     void Form_Paste(std::string_view text, PuzzleChooser& chooser);

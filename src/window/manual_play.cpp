@@ -69,8 +69,7 @@ void Form1::Feld_KeyPress(char key)
         return;
     }
     const ListBox& wahl = m_state.wahl;
-    const bool listOfCurrentCell = wahl.visible && m_listCell == CellRef {feld.Row(), feld.Col()};
-    if (!m_state.board.TestMode || !listOfCurrentCell || !IsDigit(key)) {
+    if (!m_state.board.TestMode || !ListOfCurrentCell() || !IsDigit(key)) {
         return;
     }
     // Entry 0 is the empty one, which no key types.
@@ -78,6 +77,12 @@ void Form1::Feld_KeyPress(char key)
     if (entry != wahl.items.end()) {
         wahl_Click(static_cast<int>(entry - wahl.items.begin()));
     }
+}
+
+bool Form1::ListOfCurrentCell() const
+{
+    const Grid& feld = m_state.board.Feld;
+    return m_state.wahl.visible && m_listCell == CellRef {feld.Row(), feld.Col()};
 }
 
 void Form1::Feld_Click(int row, int column)

@@ -127,6 +127,32 @@ TEST_F(Keyboard, WholeTrialStoryWithKeysOnly)
     ExpectShowsForm(window, form.State());
 }
 
+// After a choice the bookkeeping moves the current cell on, and the list stays over the chosen cell: Enter on
+// the board then shows the current cell's list, as the form's key does, and never enters the old one; a zoom
+// key that changes nothing leaves the list where it is.
+TEST_F(Keyboard, EnterAfterAChoiceShowsTheCurrentCellsListAndAZoomThatChangesNothingKeepsIt)
+{
+    Do("load easy.txt");
+    Do("click Check1");
+    TabTo("Feld");
+    ArrowTo(1, 3);
+    Press(Qt::Key_Return); // into the list
+    Press(Qt::Key_Down);
+    Press(Qt::Key_Return); // the first digit chosen
+    TabTo("Feld");
+    ASSERT_TRUE(form.State().wahl.visible);
+    ASSERT_FALSE(form.ListOfCurrentCell()) << "the story needs the list left over another cell";
+    Form1 expected = form;
+    expected.Feld_KeyPress('\r');
+    Press(Qt::Key_Return);
+    EXPECT_EQ(Focused(), "Feld");
+    EXPECT_TRUE(form.State() == expected.State());
+    const QRect list = Control<QWidget>("wahl")->geometry();
+    QTest::keyClick(Feld(), Qt::Key_0, Qt::ControlModifier);
+    EXPECT_EQ(Control<QWidget>("wahl")->geometry(), list);
+    ExpectShowsForm(window, form.State());
+}
+
 // Enter, Space, Escape and a digit on every kind of control, with the list shown over an open cell of a
 // loaded board in trial mode. A button or the check box does as a click does; Escape hides the list and
 // takes the focus back to the board; on the board a digit chooses from the list and never moves the cell.
