@@ -4,6 +4,7 @@
 #include "board/digits.h"
 #include "qt/clipboard_text.h"
 #include "qt/focus_frame.h"
+#include "qt/open_file_dialog.h"
 
 #include <QClipboard>
 #include <QDialogButtonBox>
@@ -202,7 +203,7 @@ std::string EntryDialog::Cells() const
     return cells;
 }
 
-// A collection gives its first puzzle: the grid is a place to mend one, not to choose among many.
+// Of a collection on the clipboard, the user chooses one as a paste into the window does.
 void EntryDialog::Paste()
 {
     const PuzzleRead read = ParsePuzzles(ClipboardBytes(QGuiApplication::clipboard()->text()));
@@ -210,8 +211,15 @@ void EntryDialog::Paste()
         m_message->setText(QString::fromStdString(ClipboardErrorMessage(*error)));
         return;
     }
-    m_grid->SetPuzzle(std::get<Puzzles>(read).front());
-    m_message->clear();
+    const Puzzles& puzzles = std::get<Puzzles>(read);
+    std::optional<int> number = 1;
+    if (puzzles.size() > 1) {
+        number = AskWhichPuzzle(this, {PuzzleSource::Clipboard, static_cast<int>(puzzles.size()), 1});
+    }
+    if (number) {
+        m_grid->SetPuzzle(puzzles[static_cast<std::size_t>(*number - 1)]);
+        m_message->clear();
+    }
 }
 
 } // namespace zifora

@@ -109,9 +109,9 @@ std::optional<std::string> OpenFileDialog::ChooseFile(const FileDialogSettings& 
     return QFile::encodeName(m_lastPath).toStdString();
 }
 
-std::optional<int> OpenFileDialog::ChoosePuzzle(const PuzzleQuestion& question)
+std::optional<int> AskWhichPuzzle(QWidget* parent, const PuzzleQuestion& question)
 {
-    QInputDialog dialog(m_parent);
+    QInputDialog dialog(parent);
     dialog.setObjectName(QStringLiteral("RaetselWahl"));
     dialog.setWindowTitle(QStringLiteral("Rätsel wählen"));
     dialog.setLabelText(QString::fromStdString(QuestionText(question)));
@@ -122,6 +122,11 @@ std::optional<int> OpenFileDialog::ChoosePuzzle(const PuzzleQuestion& question)
         return std::nullopt;
     }
     return dialog.intValue();
+}
+
+std::optional<int> OpenFileDialog::ChoosePuzzle(const PuzzleQuestion& question)
+{
+    return AskWhichPuzzle(m_parent, question);
 }
 
 } // namespace zifora

@@ -18,6 +18,9 @@ QStringList NameFilters(const std::string& filter);
 // The folder of the puzzles that come with the program, or nothing when it cannot be found.
 QString SamplePuzzleFolder();
 
+// Asks in a German dialog which puzzle of a collection to open: the number chosen, or nothing for Cancel.
+std::optional<int> AskWhichPuzzle(QWidget* parent, const PuzzleQuestion& question);
+
 // The desktop's open-file dialog. It opens in firstFolder until a file is chosen, and from then on on the
 // file chosen last; Cancel leaves that file in place. After a file or a paste of several puzzles, a dialog
 // asks which one to open.

@@ -4,6 +4,8 @@
 #include "qt/entry_dialog.h"
 #include "window_fixture.h"
 
+#include <QClipboard>
+#include <QInputDialog>
 #include <QPushButton>
 #include <QTest>
 
@@ -79,6 +81,40 @@ TEST_F(WindowTest, TypedPuzzleLoadsAsAFileWithTheSameGivensAndCancelChangesNothi
     expected.board.FileName = easy.board.FileName; // the file chosen last
     EXPECT_EQ(form.State(), expected);
     ExpectShowsForm(window, form.State());
+}
+
+// A collection pasted into the grid asks which puzzle, as a paste into the window does; Cancel keeps the
+// grid.
+TEST_F(WindowTest, CollectionPastedIntoTheGridAsksWhichPuzzle)
+{
+    const std::string second
+        = "..3.2.6..9..3.5..1..18.64....81.29..7.......8..67.82....26.95..8..2.3..9..5.1.3..";
+    QGuiApplication::clipboard()->setText(QString::fromStdString(
+        "39...2......37..2.5.......6......6.........5.62.9....8.3.5..8.7...63...586..472.9\n" + second
+        + "\n"));
+    std::string question;
+    std::vector<std::string> grids;
+    WhenModal<EntryDialog>([&](EntryDialog& dialog) {
+        auto* grid = dialog.findChild<EntryGrid*>("Eingabe");
+        dialog.activateWindow(); // the paste key is the dialog's shortcut
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&dialog));
+        WhenAsked([](QInputDialog& ask) { ask.reject(); });
+        QTest::keyClick(grid, Qt::Key_V, Qt::ControlModifier);
+        grids.push_back(dialog.Cells());
+        WhenAsked([&question](QInputDialog& ask) {
+            question = ask.labelText().toStdString();
+            ask.setIntValue(2);
+            ask.accept();
+        });
+        dialog.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&dialog));
+        QTest::keyClick(grid, Qt::Key_V, Qt::ControlModifier);
+        grids.push_back(dialog.Cells());
+        dialog.reject();
+    });
+    OpenEntry(window, Feld());
+    EXPECT_EQ(question, "Die Zwischenablage enthält 2 Rätsel. Welches soll geöffnet werden?");
+    EXPECT_EQ(grids, std::vector<std::string>({std::string(81, '.'), second}));
 }
 
 } // namespace
