@@ -1,5 +1,4 @@
 // SPDX-License-Identifier: MIT
-#include "board/digits.h"
 #include "files/line_layout.h"
 #include "files/readings.h"
 #include "files/text_lines.h"
@@ -69,16 +68,6 @@ private:
 
 } // namespace
 
-Puzzle PuzzleFromCells(std::string_view cells)
-{
-    Puzzle puzzle;
-    for (std::size_t index = 0; index < puzzle.digits.size(); ++index) {
-        puzzle.digits[index]
-            = IsDigit(cells[index]) ? static_cast<std::uint8_t>(DigitValue(cells[index])) : 0;
-    }
-    return puzzle;
-}
-
 LineReading ReadLineByLine(std::string_view text)
 {
     LineReading reading;
@@ -91,7 +80,8 @@ LineReading ReadLineByLine(std::string_view text)
             continue;
         }
         // A comment may hold a puzzle line, as an example or one already solved.
-        std::optional<std::string> cells = IsCommentLine(line) ? std::nullopt : RowOrPuzzleCells(line);
+        const bool comment = IsCommentLine(line);
+        std::optional<std::string> cells = comment ? std::nullopt : RowOrPuzzleCells(line);
         if (cells && cells->size() == kRowCells) {
             run.Add(*cells, lines.Number());
             map.Break();
@@ -101,7 +91,7 @@ LineReading ReadLineByLine(std::string_view text)
         if (cells && cells->size() == kPuzzleCells) {
             reading.puzzles.push_back(PuzzleFromCells(*cells));
             map.Break();
-        } else if (IsCommentLine(line)) {
+        } else if (comment) {
             map.Break();
         } else {
             map.Other(line, lines.Number(), reading);

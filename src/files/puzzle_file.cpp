@@ -2,6 +2,7 @@
 #include "files/puzzle_file.h"
 
 #include "board/bookkeeping.h"
+#include "board/box.h"
 #include "board/digits.h"
 
 #include <algorithm>
@@ -152,15 +153,19 @@ std::string ClipboardErrorMessage(const LoadError& error)
 std::array<bool, 81> ClashingCells(const Puzzle& puzzle)
 {
     std::array<bool, 81> clashing {};
-    for (int cell = 0; cell < 81; ++cell) {
-        for (int other = 0; other < 81; ++other) {
-            const bool sameRow = cell / 9 == other / 9;
-            const bool sameColumn = cell % 9 == other % 9;
-            const bool sameBox = cell / 27 == other / 27 && cell % 9 / 3 == other % 9 / 3;
-            const auto digit = puzzle.digits[static_cast<std::size_t>(cell)];
-            if (other != cell && digit != 0 && digit == puzzle.digits[static_cast<std::size_t>(other)]
-                && (sameRow || sameColumn || sameBox)) {
-                clashing[static_cast<std::size_t>(cell)] = true;
+    for (int row = 1; row <= 9; ++row) {
+        for (int column = 1; column <= 9; ++column) {
+            for (int otherRow = 1; otherRow <= 9; ++otherRow) {
+                for (int otherColumn = 1; otherColumn <= 9; ++otherColumn) {
+                    const bool sameBox
+                        = BoxRow(row) == BoxRow(otherRow) && BoxColumn(column) == BoxColumn(otherColumn);
+                    const bool shared = row == otherRow || column == otherColumn || sameBox;
+                    const std::uint8_t digit = puzzle.Digit(row, column);
+                    if (shared && (row != otherRow || column != otherColumn) && digit != 0
+                        && digit == puzzle.Digit(otherRow, otherColumn)) {
+                        clashing[static_cast<std::size_t>((row - 1) * 9 + column - 1)] = true;
+                    }
+                }
             }
         }
     }

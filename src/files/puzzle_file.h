@@ -47,6 +47,11 @@ struct LoadError {
 using Puzzles = std::vector<Puzzle>;
 using PuzzleRead = std::variant<Puzzles, LoadError>;
 
+// The puzzle of 81 cell characters, row by row: "1" to "9" given, any other character open.
+Puzzle PuzzleFromCells(std::string_view cells);
+// The puzzle as 81 cells: its digit, or "." for an open cell.
+std::string CellsOf(const Puzzle& puzzle);
+
 constexpr std::uintmax_t kMaxPuzzleFileBytes = std::uintmax_t {16} * 1024 * 1024;
 
 // Reads and checks a whole puzzle file; never touches a board. Only regular files are opened, and never more

@@ -173,6 +173,25 @@ PuzzleRead ReadOtherLayout(std::string_view text, const std::optional<LoadError>
 
 } // namespace
 
+Puzzle PuzzleFromCells(std::string_view cells)
+{
+    Puzzle puzzle;
+    for (std::size_t index = 0; index < puzzle.digits.size(); ++index) {
+        puzzle.digits[index]
+            = IsDigit(cells[index]) ? static_cast<std::uint8_t>(DigitValue(cells[index])) : 0;
+    }
+    return puzzle;
+}
+
+std::string CellsOf(const Puzzle& puzzle)
+{
+    std::string cells;
+    for (const std::uint8_t digit : puzzle.digits) {
+        cells += digit != 0 ? DigitCharacter(digit) : '.';
+    }
+    return cells;
+}
+
 PuzzleRead ParsePuzzles(std::string_view bytes)
 {
     if (bytes.size() > kMaxPuzzleFileBytes) {

@@ -8,9 +8,6 @@
 
 namespace zifora {
 
-// The puzzle of 81 cell characters, row by row.
-Puzzle PuzzleFromCells(std::string_view cells);
-
 // What the line-by-line reading found: every puzzle, and the first reason to refuse the file, if any.
 struct LineReading {
     Puzzles puzzles;

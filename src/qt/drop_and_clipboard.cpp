@@ -37,7 +37,7 @@ QStringList LocalFiles(const QMimeData* data)
 
 } // namespace
 
-void MainWindow::AcceptFilesAndClipboard()
+void MainWindow::AcceptDrops()
 {
     setAcceptDrops(true);
     // The text boxes would take a dragged file as text to insert; the window takes it wherever it falls.

@@ -164,11 +164,9 @@ EntryDialog::EntryDialog(QWidget* parent, std::string_view givens, double scale)
 {
     setObjectName(QStringLiteral("RaetselEingeben"));
     setWindowTitle(QStringLiteral("Rätsel eingeben"));
-    Puzzle puzzle;
-    for (std::size_t cell = 0; cell < puzzle.digits.size() && cell < givens.size(); ++cell) {
-        puzzle.digits[cell] = IsDigit(givens[cell]) ? static_cast<std::uint8_t>(DigitValue(givens[cell])) : 0;
+    if (givens.size() == Puzzle {}.digits.size()) {
+        m_grid->SetPuzzle(PuzzleFromCells(givens));
     }
-    m_grid->SetPuzzle(puzzle);
     auto* hint = new QLabel(QStringLiteral("Ziffern tippen; 0, Punkt oder Leertaste lassen eine Zelle leer. "
                                            "Doppelte Ziffern werden rot markiert."),
         this);
@@ -196,11 +194,7 @@ EntryDialog::EntryDialog(QWidget* parent, std::string_view givens, double scale)
 
 std::string EntryDialog::Cells() const
 {
-    std::string cells;
-    for (const std::uint8_t digit : m_grid->Entered().digits) {
-        cells += digit != 0 ? DigitCharacter(digit) : '.';
-    }
-    return cells;
+    return CellsOf(m_grid->Entered());
 }
 
 // Of a collection on the clipboard, the user chooses one as a paste into the window does.

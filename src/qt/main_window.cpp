@@ -35,7 +35,7 @@ MainWindow::MainWindow(Form1& form, FileChooser* chooser, QWidget* parent)
         Connect(index);
     }
     OpenAtScale();
-    AcceptFilesAndClipboard();
+    AcceptDrops();
     CreateExtraActions();
     AcceptKeys();
     m_feld->setFocus();

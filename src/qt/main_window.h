@@ -83,8 +83,8 @@ private:
     void DescribeControls();
     void SetTabOrder();
     void Connect(std::size_t index);
-    // A file dropped anywhere on the window loads; the paste and copy keys reach the clipboard.
-    void AcceptFilesAndClipboard();
+    // A file dropped anywhere on the window loads.
+    void AcceptDrops();
     // The actions beyond the controls, each with its key.
     void CreateExtraActions();
     // Every event reaches the form between these two: the start keeps the form from before it, the end lets

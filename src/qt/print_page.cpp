@@ -42,10 +42,9 @@ public:
     Page(QPainter& painter, const PageLayout& layout)
         : m_painter(painter)
         , m_layout(layout)
-        , m_scale(layout.Scale())
     {
         m_font = QFont(QStringLiteral("Arial"));
-        m_font.setPixelSize(std::max(1, static_cast<int>(kFontTwips * m_scale)));
+        m_font.setPixelSize(std::max(1, static_cast<int>(kFontTwips * m_layout.Scale())));
     }
 
     QRectF Rect(double left, double top, double width, double height) const
@@ -87,7 +86,7 @@ public:
         m_painter.save();
         m_painter.setClipRect(Rect(
             bottom.left, top.top, top.left + top.width - bottom.left, bottom.top + bottom.height - top.top));
-        m_painter.setPen(QPen(Qt::black, kLineThicknessPixels * kTwipsPerPixel * m_scale));
+        m_painter.setPen(QPen(Qt::black, kLineThicknessPixels * kTwipsPerPixel * m_layout.Scale()));
         for (const auto& [name, line] : kSeparatorLines) {
             m_painter.drawLine(
                 Rect(line.x1, line.y1, 0, 0).topLeft(), Rect(line.x2, line.y2, 0, 0).topLeft());
@@ -103,21 +102,20 @@ private:
         m_painter.setPen(QPen(Qt::gray, 0));
         m_painter.drawRect(cell);
         if (look.back == Colour::Yellow) {
-            const double inset = 1.5 * kTwipsPerPixel * m_scale;
-            m_painter.setPen(QPen(Qt::black, kTwipsPerPixel * m_scale / 2));
+            const double inset = 1.5 * kTwipsPerPixel * m_layout.Scale();
+            m_painter.setPen(QPen(Qt::black, kTwipsPerPixel * m_layout.Scale() / 2));
             m_painter.drawRect(cell.adjusted(inset, inset, -inset, -inset));
         }
         const std::string& text = grid.TextMatrix(row, column);
         m_painter.setFont(PrintedFont(m_font, look));
         m_painter.setPen(Qt::black);
-        const double margin = 2 * kTwipsPerPixel * m_scale;
+        const double margin = 2 * kTwipsPerPixel * m_layout.Scale();
         m_painter.drawText(cell.adjusted(margin, 0, -margin, 0),
             static_cast<int>(HorizontalAlignment(look.align, text) | Qt::AlignVCenter), Text(text));
     }
 
     QPainter& m_painter;
     const PageLayout& m_layout;
-    double m_scale;
     QFont m_font;
 };
 

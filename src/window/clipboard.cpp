@@ -28,27 +28,18 @@ void Form1::Form_Paste(std::string_view text, PuzzleChooser& chooser)
 
 void Form1::Form_Type(std::string_view cells)
 {
-    Puzzle puzzle;
-    if (cells.size() != puzzle.digits.size()) {
+    if (cells.size() != Puzzle {}.digits.size()) {
         return;
-    }
-    for (std::size_t index = 0; index < cells.size(); ++index) {
-        puzzle.digits[index]
-            = IsDigit(cells[index]) ? static_cast<std::uint8_t>(DigitValue(cells[index])) : 0;
     }
     m_state.Text2.text = kTypedName;
     m_origin = {};
     m_number = 0;
-    ShowPuzzle(puzzle);
+    ShowPuzzle(PuzzleFromCells(cells));
 }
 
 std::string Form1::Givens() const
 {
-    std::string cells;
-    for (const std::uint8_t digit : m_givens) {
-        cells += digit != 0 ? DigitCharacter(digit) : '.';
-    }
-    return cells;
+    return CellsOf(m_givens);
 }
 
 std::string Form1::Form_Copy() const

@@ -89,7 +89,7 @@ void Form1::ShowPuzzle(const Puzzle& puzzle)
         m_state.Text1.text.clear();
         m_text1ShowsRefusal = false;
     }
-    m_givens = puzzle.digits;
+    m_givens = puzzle;
     ApplyPuzzle(m_state.board, puzzle);
 }
 

@@ -1,20 +1,17 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "files/puzzle_file.h"
 #include "solve/tables.h"
 #include "window/file_chooser.h"
 #include "window/form_state.h"
 
-#include <array>
-#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace zifora {
-
-struct Puzzle;
 
 struct CellRef {
     int row;
@@ -104,8 +101,8 @@ private:
     // The next load of the same collection proposes the puzzle after it.
     Origin m_origin;
     int m_number = 0;
-    // The digit of each given cell of the puzzle loaded last, 0 for an open one.
-    std::array<std::uint8_t, 81> m_givens {};
+    // The givens of the puzzle loaded last.
+    Puzzle m_givens;
 };
 
 } // namespace zifora
